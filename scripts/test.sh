@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite headless; exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$root/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+export QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu --disable-dev-shm-usage"
+export QTWEBENGINE_DISABLE_SANDBOX=1
+cd "$root/build"
+ctest --output-on-failure --timeout 600 -j 2

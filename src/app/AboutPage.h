@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+namespace sibylon {
+
+// The "About Program" page: product name, version, notices, the web link, the component list and
+// the button that opens the About box.
+class AboutPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit AboutPage(QWidget* parent = nullptr);
+
+  // Start-up: fills the version texts.
+  void FillVersionTexts();
+};
+
+}  // namespace sibylon

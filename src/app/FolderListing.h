@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sibylon {
+
+// Names of the regular files in `folder` whose name ends with `suffix` (case-sensitive; an empty
+// suffix takes every file), sorted by byte order. A folder that cannot be read fails with
+// "Cannot open file" for the folder and the system's reason.
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix);
+
+// Names of the sub-folders of `folder`, in no particular order.
+std::vector<std::string> ListSubfolders(const std::string& folder);
+
+}  // namespace sibylon

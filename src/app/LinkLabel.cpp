@@ -1,0 +1,43 @@
+#include "app/LinkLabel.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace sibylon {
+
+LinkLabel::LinkLabel(const QString& address, QWidget* parent) : QLabel(address, parent) {
+  QFont underlined = font();
+  underlined.setUnderline(true);
+  setFont(underlined);
+  setCursor(Qt::PointingHandCursor);
+  setToolTip(QStringLiteral("Click to Visit WebSite"));
+  SetColor(Qt::darkGreen);
+  connect(this, &LinkLabel::clicked, this,
+          [this] { QDesktopServices::openUrl(QUrl(text(), QUrl::TolerantMode)); });
+}
+
+void LinkLabel::SetColor(const QColor& color) {
+  QPalette colors = palette();
+  colors.setColor(QPalette::WindowText, color);
+  setPalette(colors);
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+  SetColor(QColor(0x80, 0x00, 0x00));
+  QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+  SetColor(Qt::darkGreen);
+  QLabel::leaveEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+  QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace sibylon

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace sibylon {
+
+// A label that acts as a web link: green and underlined, maroon while the pointer is over it,
+// and a click opens its address with the desktop's default handler.
+class LinkLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  LinkLabel(const QString& address, QWidget* parent = nullptr);
+
+ signals:
+  void clicked();
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void SetColor(const QColor& color);
+};
+
+}  // namespace sibylon

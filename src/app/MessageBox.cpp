@@ -1,0 +1,47 @@
+#include "app/MessageBox.h"
+
+#include "app/AppError.h"
+#include "app/TextCodec.h"
+
+namespace sibylon {
+namespace {
+
+bool test_mode = false;
+QMessageBox::StandardButton next_answer = QMessageBox::Cancel;
+QStringList shown_errors;
+QStringList asked_questions;
+
+}  // namespace
+
+void MessageBox::ShowError(QWidget* parent, const std::string& message) {
+  const QString text = ToQString(ErrorBoxText(message));
+  if (test_mode) {
+    shown_errors << text;
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("SIBYLON"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, const QString& text) {
+  if (test_mode) {
+    asked_questions << text;
+    const auto answer = next_answer;
+    next_answer = QMessageBox::Cancel;
+    return answer;
+  }
+  QMessageBox box(QMessageBox::Question, QStringLiteral("What to do?"), text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessageBox::SetTestMode(bool on) { test_mode = on; }
+
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) { next_answer = answer; }
+
+QStringList MessageBox::TakeShownErrors() { return std::exchange(shown_errors, {}); }
+
+QStringList MessageBox::TakeAskedQuestions() { return std::exchange(asked_questions, {}); }
+
+}  // namespace sibylon

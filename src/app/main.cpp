@@ -1,0 +1,37 @@
+#include <QApplication>
+#include <exception>
+
+#include "app/AppFolder.h"
+#include "app/MainWindow.h"
+#include "app/MessageBox.h"
+#include "app/ProductInfo.h"
+#include "app/SingleInstance.h"
+#include "app/SplashWindow.h"
+#include "app/TextCodec.h"
+
+int main(int argc, char* argv[]) {
+  using namespace sibylon;
+  QApplication application(argc, argv);
+  try {
+    const AppFolder app = AppFolder::OfExecutable();
+    SingleInstance instance(ToQString(app.Root()));
+    if (instance.HandOverToRunning()) return 0;
+    instance.Listen();
+
+    SplashWindow splash;
+    splash.show();
+    application.processEvents();
+
+    QApplication::setApplicationName(QString::fromLatin1(kWindowCaption));
+    MainWindow window(app);
+    QObject::connect(&instance, &SingleInstance::ActivationRequested, &window,
+                     &MainWindow::BringToFront);
+    splash.hide();
+    splash.close();
+    window.show();
+    QApplication::exec();
+  } catch (const std::exception& error) {
+    MessageBox::ShowError(nullptr, error.what());
+  }
+  return 0;
+}

@@ -1,0 +1,146 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/MessageBox.h"
+#include "app/SplashWindow.h"
+#include "support/TestAppFolder.h"
+
+using namespace sibylon;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { MessageBox::SetTestMode(true); }
+
+  void StartsOnTheNewSpreadPageWithSysAndReadingHidden() {
+    test::TestAppFolder app;
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
+    QCOMPARE(window.windowTitle(), QStringLiteral("SIBYLON"));
+    QCOMPARE(window.size(), QSize(789, 558));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    QVERIFY(pages);
+    const QStringList names = {"TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6",
+                               "TabSheet9", "TabSheet1", "TabSheet10", "TabSheet5"};
+    const QStringList captions = {"New Spread", "Reading",     "Database", "SYS",
+                                  "Card Decks", "Preferences", "Editors",  "About Program"};
+    QCOMPARE(pages->count(), 8);
+    for (int i = 0; i < pages->count(); ++i) {
+      QCOMPARE(pages->widget(i)->objectName(), names[i]);
+      QCOMPARE(pages->tabText(i), captions[i]);
+      QVERIFY(!pages->tabIcon(i).isNull());
+      QCOMPARE(pages->isTabVisible(i), i != 1 && i != 3);
+    }
+    QCOMPARE(pages->currentIndex(), 0);
+
+    auto* editors = window.findChild<QTabWidget*>("PageControl2");
+    QCOMPARE(editors->count(), 3);
+    QCOMPARE(editors->tabText(0), QStringLiteral("Card Titles Editor"));
+    QCOMPARE(editors->tabText(1), QStringLiteral("Card Descriptions Editor"));
+    QCOMPARE(editors->tabText(2), QStringLiteral("Card Spreads Editor"));
+    QCOMPARE(editors->widget(2)->objectName(), QStringLiteral("TabSheet11"));
+
+    auto* status = window.findChild<QLabel*>("StatusPanel");
+    QVERIFY(status->text().endsWith(", Assembly Version 8.10.26"));
+    QCOMPARE(status->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+
+    QCOMPARE(window.findChild<QLabel*>("LabelAssemblyVersion")->text(),
+             QStringLiteral("Assembly Version 8.10.26"));
+    auto* components = window.findChild<QListWidget*>("ListBox7");
+    QStringList items;
+    for (int i = 0; i < components->count(); ++i) items << components->item(i)->text();
+    QCOMPARE(items, QStringList({"Program 8.10.26", "Library 8.7.26",
+                                 "Card Descriptions Editor 8.8.17", "Card Titles Editor 8.7.20",
+                                 "Card Spreads Editor 8.8.20", "Database 8.8.18", "SRML 1.0"}));
+    QCOMPARE(window.findChild<QLabel*>("Label64")->text(), QStringLiteral("Language: english"));
+  }
+
+  void StartUpHasItsTwentyEightStepsInOrder() {
+    test::TestAppFolder app;
+    MainWindow window(app.App());
+    const auto steps = window.StartupSteps();
+    QCOMPARE(steps.size(), std::size_t{28});
+    QCOMPARE(QString::fromStdString(steps[7].name), QStringLiteral("RefreshSpreadList"));
+    QCOMPARE(QString::fromStdString(steps[16].name), QStringLiteral("ReadSettings"));
+    QCOMPARE(QString::fromStdString(steps[26].name), QStringLiteral("ApplyInterfaceLanguage"));
+  }
+
+  void EachAboutClickOpensANewModalAboutBox() {
+    test::TestAppFolder app;
+    MainWindow window(app.App());
+    window.show();
+    auto* about = window.findChild<QPushButton*>("ButtonAbout");
+    for (int click = 0; click < 2; ++click) {
+      QPointer<QWidget> box;
+      bool opened = false, close_shown = false, loading_shown = true, main_window_blocked = false;
+      QString version;
+      QTimer::singleShot(0, [&] {
+        box = QApplication::activeModalWidget();
+        if (!box) return;
+        opened = box->objectName() == QLatin1String("TForm2");
+        auto* close = box->findChild<QPushButton*>("Button1");
+        close_shown = close && close->isVisible() && close->text() == QLatin1String("CLOSE");
+        loading_shown = box->findChild<QLabel*>("Label1")->isVisible();
+        version = box->findChild<QLabel*>("LabelVersion")->text();
+        main_window_blocked = QApplication::activeModalWidget() != &window;
+        if (close) QTest::mouseClick(close, Qt::LeftButton);
+      });
+      QTest::mouseClick(about, Qt::LeftButton);
+      // The box was modal (the click returned only after CLOSE) and is gone again, so the next
+      // click has to make a new one.
+      QVERIFY(opened);
+      QVERIFY(box.isNull());
+      QVERIFY(close_shown);
+      QVERIFY(!loading_shown);
+      QVERIFY(main_window_blocked);
+      QCOMPARE(version, QStringLiteral("Assembly Version 8.10.26"));
+      QVERIFY(!QApplication::activeModalWidget());
+    }
+  }
+
+  void TheSplashShowsTheLoadingTextAndTheVersion() {
+    SplashWindow splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QVERIFY(splash.findChild<QLabel*>("Label1")->isVisible());
+    QCOMPARE(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("Loading .... Please wait"));
+    QVERIFY(!splash.findChild<QPushButton*>("Button1")->isVisible());
+    QCOMPARE(splash.findChild<QLabel*>("LabelVersion")->text(),
+             QStringLiteral("Assembly Version 8.10.26"));
+    QVERIFY(!splash.findChild<QLabel*>("Image1")->pixmap().isNull());  // the JPEG decoded
+    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+  }
+
+  void TheLinkTurnsMaroonUnderThePointerAndGreenAgain() {
+    test::TestAppFolder app;
+    MainWindow window(app.App());
+    auto* link = window.findChild<QLabel*>("Label53");
+    QCOMPARE(link->toolTip(), QStringLiteral("Click to Visit WebSite"));
+    QVERIFY(link->font().underline());
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(link, &enter);
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(link, &leave);
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <string>
+
+#include "app/AppFolder.h"
+
+namespace sibylon::test {
+
+// A throw-away AppFolder in a temporary directory, laid out from a fixture folder of
+// tests/fixtures (or with empty data folders when no fixture is named).
+class TestAppFolder {
+ public:
+  explicit TestAppFolder(const QString& fixture = QString());
+
+  AppFolder App() const;
+  QString Path(const QString& relative) const;
+  void Write(const QString& relative, const QByteArray& bytes) const;
+  QByteArray Read(const QString& relative) const;
+  void Remove(const QString& relative) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+}  // namespace sibylon::test
