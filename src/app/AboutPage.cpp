@@ -3,24 +3,17 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/LinkLabel.h"
+#include "app/NamedControls.h"
 #include "app/ProductInfo.h"
 #include "app/SplashWindow.h"
 
 namespace sibylon {
-namespace {
 
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-}  // namespace
-
-AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
+AboutPage::AboutPage(const QString& guide, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet5"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 18, 24, 18);
@@ -40,23 +33,21 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(version);
 
   layout->addWidget(NamedLabel("Label14", QString::fromLatin1(kRightsHolder), this));
-  auto* link = new LinkLabel(QString::fromLatin1(kWebSite), this);
+  auto* link = new LinkLabel(QStringLiteral("Sibylon User Guide"), QUrl::fromLocalFile(guide), this);
   link->setObjectName(QStringLiteral("Label53"));
   layout->addWidget(link, 0, Qt::AlignLeft);
   layout->addWidget(NamedLabel("Label46", QString::fromLatin1(kRightsNotice), this));
   layout->addSpacing(8);
   layout->addWidget(NamedLabel("Label48", QStringLiteral("Components:"), this));
 
-  auto* components = new QListWidget(this);
-  components->setObjectName(QStringLiteral("ListBox7"));
+  QListWidget* components = NamedList("ListBox7", this);
   components->setFixedSize(260, 7 * 16 + 6);
   components->setSelectionMode(QAbstractItemView::NoSelection);
   components->setFocusPolicy(Qt::NoFocus);
   components->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; }"));
   layout->addWidget(components);
 
-  auto* about = new QPushButton(QStringLiteral("About"), this);
-  about->setObjectName(QStringLiteral("ButtonAbout"));
+  QPushButton* about = NamedButton("ButtonAbout", QStringLiteral("About"), this);
   about->setFixedWidth(90);
   connect(about, &QPushButton::clicked, this, [this] { SplashWindow::ShowAboutBox(window()); });
   layout->addWidget(about);

@@ -10,7 +10,8 @@ class AboutPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit AboutPage(QWidget* parent = nullptr);
+  // `guide` is the user guide's file, which the link opens.
+  explicit AboutPage(const QString& guide, QWidget* parent = nullptr);
 
   // Start-up: fills the version texts.
   void FillVersionTexts();

@@ -14,4 +14,8 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view s
 // Names of the sub-folders of `folder`, in no particular order.
 std::vector<std::string> ListSubfolders(const std::string& folder);
 
+// Sorts names alphabetically without regard to (ASCII) letter case, as the program's lists do;
+// names equal but for case keep their order.
+void SortWithoutCase(std::vector<std::string>& names);
+
 }  // namespace sibylon

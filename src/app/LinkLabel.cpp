@@ -6,15 +6,15 @@
 
 namespace sibylon {
 
-LinkLabel::LinkLabel(const QString& address, QWidget* parent) : QLabel(address, parent) {
+LinkLabel::LinkLabel(const QString& text, const QUrl& address, QWidget* parent)
+    : QLabel(text, parent) {
   QFont underlined = font();
   underlined.setUnderline(true);
   setFont(underlined);
   setCursor(Qt::PointingHandCursor);
   setToolTip(QStringLiteral("Click to Visit WebSite"));
   SetColor(Qt::darkGreen);
-  connect(this, &LinkLabel::clicked, this,
-          [this] { QDesktopServices::openUrl(QUrl(text(), QUrl::TolerantMode)); });
+  connect(this, &LinkLabel::clicked, this, [address] { QDesktopServices::openUrl(address); });
 }
 
 void LinkLabel::SetColor(const QColor& color) {

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QLabel>
+#include <QUrl>
 
 namespace sibylon {
 
-// A label that acts as a web link: green and underlined, maroon while the pointer is over it,
-// and a click opens its address with the desktop's default handler.
+// A label that acts as a link: green and underlined, maroon while the pointer is over it, and a
+// click opens its address with the desktop's default handler.
 class LinkLabel : public QLabel {
   Q_OBJECT
 
  public:
-  LinkLabel(const QString& address, QWidget* parent = nullptr);
+  LinkLabel(const QString& text, const QUrl& address, QWidget* parent = nullptr);
 
  signals:
   void clicked();

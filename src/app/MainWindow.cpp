@@ -9,37 +9,27 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/AboutPage.h"
 #include "app/ImageList.h"
 #include "app/MessageBox.h"
+#include "app/NamedControls.h"
 #include "app/ProductInfo.h"
+#include "app/TextCodec.h"
+#include "database/DatabasePage.h"
+#include "deck/NewSpreadPage.h"
+#include "editors/DescriptionsEditorPage.h"
+#include "editors/SpreadEditorPage.h"
+#include "editors/TitlesEditorPage.h"
 #include "htmlview/HtmlView.h"
+#include "reading/CardDecksPage.h"
+#include "reading/ReadingPage.h"
+#include "settings/InterfaceLanguage.h"
+#include "settings/PreferencesPage.h"
 
 namespace sibylon {
 namespace {
-
-// Page indexes of PageControl1, in tab order.
-enum Page { kNewSpread, kReading, kDatabase, kSys, kCardDecks, kPreferences, kEditors, kAbout };
-
-QWidget* NamedPage(const char* name) {
-  auto* page = new QWidget;
-  page->setObjectName(QString::fromLatin1(name));
-  return page;
-}
-
-QTabWidget* NamedTabs(const char* name, QWidget* parent) {
-  auto* tabs = new QTabWidget(parent);
-  tabs->setObjectName(QString::fromLatin1(name));
-  tabs->setIconSize(QSize(16, 16));
-  return tabs;
-}
-
-QPushButton* NamedButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 // Tahoma 8 pt where the desktop has it, else the desktop's own sans font at 8 pt.
 QFont WindowFont() {
@@ -55,12 +45,14 @@ QFont WindowFont() {
 
 MainWindow::MainWindow(AppFolder app, QWidget* parent) : QMainWindow(parent), app_(std::move(app)) {
   setObjectName(QStringLiteral("TForm1"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(kFramedWindow);
   setFont(WindowFont());
   setFixedSize(789, 558);
+  card_title_list_ = ComposeCardTitleList(InitialTitleSet());
   BuildPages();
+  ConnectHandlers();
+  ConnectReadingHandlers();
+  ConnectDatabaseHandlers();
   CenterOnDesktop();
 
   startup_failure_ = RunSteps(StartupSteps());
@@ -70,43 +62,52 @@ MainWindow::MainWindow(AppFolder app, QWidget* parent) : QMainWindow(parent), ap
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildPages() {
-  page_control_ = NamedTabs("PageControl1", this);
-  setCentralWidget(page_control_);
+  auto* frame = new QWidget(this);
+  auto* frame_layout = new QVBoxLayout(frame);
+  frame_layout->setContentsMargins(0, 0, 0, 0);
+  page_control_ = NamedTabs("PageControl1", frame);
+  frame_layout->addWidget(page_control_);
+  full_screen_frame_ = new QWidget(frame);
+  (new QVBoxLayout(full_screen_frame_))->setContentsMargins(0, 0, 0, 0);
+  full_screen_frame_->hide();
+  frame_layout->addWidget(full_screen_frame_);
+  setCentralWidget(frame);
 
-  page_control_->addTab(NamedPage("TabSheet2"), ImageListIcon(41), QStringLiteral("New Spread"));
-  page_control_->addTab(NamedPage("TabSheet3"), ImageListIcon(8), QStringLiteral("Reading"));
-  page_control_->addTab(NamedPage("TabSheet4"), ImageListIcon(26), QStringLiteral("Database"));
+  new_spread_ = new NewSpreadPage;
+  page_control_->addTab(new_spread_, ImageListIcon(41), QStringLiteral("New Spread"));
+  reading_page_ = new ReadingPage;
+  page_control_->addTab(reading_page_, ImageListIcon(8), QStringLiteral("Reading"));
+  database_page_ = new DatabasePage;
+  page_control_->addTab(database_page_, ImageListIcon(26), QStringLiteral("Database"));
 
   QWidget* sys = NamedPage("TabSheet6");
   NamedButton("Button7", QStringLiteral("XA ->Shuffle"), sys)->move(8, 8);
   NamedButton("ButtonConvert", QStringLiteral("CONVERT"), sys)->move(8, 40);
   page_control_->addTab(sys, ImageListIcon(2), QStringLiteral("SYS"));
 
-  page_control_->addTab(NamedPage("TabSheet9"), ImageListIcon(18), QStringLiteral("Card Decks"));
-
-  QWidget* preferences = NamedPage("TabSheet1");
-  QTabWidget* preference_pages = NamedTabs("PageControl3", preferences);
-  preference_pages->setGeometry(4, 4, 777, 470);
-  preference_pages->addTab(NamedPage("TabSheet12"), QStringLiteral("Cards Options"));
-  preference_pages->addTab(NamedPage("TabSheet13"), QStringLiteral("Appearance"));
-  preference_pages->addTab(NamedPage("TabSheet14"), QStringLiteral("Save Options"));
-  preference_pages->addTab(NamedPage("TabSheet15"), QStringLiteral("Windows Settings"));
-  preference_pages->setCurrentIndex(3);
-  page_control_->addTab(preferences, ImageListIcon(25), QStringLiteral("Preferences"));
+  card_decks_ = new CardDecksPage;
+  page_control_->addTab(card_decks_, ImageListIcon(18), QStringLiteral("Card Decks"));
+  preferences_ = new PreferencesPage;
+  page_control_->addTab(preferences_, ImageListIcon(25), QStringLiteral("Preferences"));
 
   QWidget* editors = NamedPage("TabSheet10");
-  QTabWidget* editor_pages = NamedTabs("PageControl2", editors);
-  editor_pages->setGeometry(0, 0, 785, 505);
-  editor_pages->addTab(NamedPage("TabSheet7"), ImageListIcon(12),
-                       QStringLiteral("Card Titles Editor"));
-  editor_pages->addTab(NamedPage("TabSheet8"), ImageListIcon(12),
+  QTabWidget* editor_pages = editor_pages_ = NamedTabs("PageControl2", editors);
+  auto* editors_layout = new QVBoxLayout(editors);
+  editors_layout->setContentsMargins(0, 0, 0, 0);
+  editors_layout->addWidget(editor_pages);
+  titles_editor_ = new TitlesEditorPage;
+  editor_pages->addTab(titles_editor_, ImageListIcon(12), QStringLiteral("Card Titles Editor"));
+  auto* descriptions_editor =
+      new DescriptionsEditorPage(app_, [this] { return SelectedDeckFolder("/"); });
+  description_cards_ = descriptions_editor->Cards();
+  editor_pages->addTab(descriptions_editor, ImageListIcon(12),
                        QStringLiteral("Card Descriptions Editor"));
-  editor_pages->addTab(NamedPage("TabSheet11"), ImageListIcon(12),
-                       QStringLiteral("Card Spreads Editor"));
+  spread_editor_ = new SpreadEditorPage(app_);
+  editor_pages->addTab(spread_editor_, ImageListIcon(12), QStringLiteral("Card Spreads Editor"));
   editor_pages->setCurrentIndex(2);
   page_control_->addTab(editors, ImageListIcon(45), QStringLiteral("Editors"));
 
-  about_page_ = new AboutPage;
+  about_page_ = new AboutPage(ToQString(app_.Path("guide/user-guide.html")));
   page_control_->addTab(about_page_, ImageListIcon(0), QStringLiteral("About Program"));
 
   QStatusBar* status = new QStatusBar(this);
@@ -121,7 +122,6 @@ void MainWindow::BuildPages() {
 }
 
 std::vector<Step> MainWindow::StartupSteps() {
-  auto nothing_yet = [] {};
   return {
       {"ShowFirstPage", [this] { page_control_->setCurrentIndex(kNewSpread); }},
       {"SetCaption", [this] { setWindowTitle(QString::fromLatin1(kWindowCaption)); }},
@@ -129,34 +129,35 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"FillVersionTexts", [this] { about_page_->FillVersionTexts(); }},
       {"EnableInlineImages", [] { HtmlView::EnableInlineImages(); }},
       {"HideSysTab", [this] { page_control_->setTabVisible(kSys, false); }},
-      {"FillTitleAlternatives", nothing_yet},
-      {"RefreshSpreadList", nothing_yet},
-      {"UpdateDealButtons", nothing_yet},
-      {"WritePositionGridHeadings", nothing_yet},
+      {"FillTitleAlternatives", [this] { titles_editor_->FillTitleAlternatives(); }},
+      {"RefreshSpreadList", [this] { RefreshSpreadList(); }},
+      {"UpdateDealButtons", [this] { UpdateDealButtons(); }},
+      {"WritePositionGridHeadings", [this] { spread_editor_->WritePositionGridHeadings(); }},
       {"DetermineAppFolder", [] {}},  // the window is built on its AppFolder (App())
-      {"PointSpreadEditorList", nothing_yet},
-      {"FillDescriptionSetList", nothing_yet},
-      {"DrawCardTable", nothing_yet},
-      {"PointDatabaseList", nothing_yet},
-      {"FillDeckList", nothing_yet},
-      {"ReadSettings", nothing_yet},
-      {"ActionLSDExecute", nothing_yet},
-      {"AdjustDeckChoice", nothing_yet},
+      {"PointSpreadEditorList", [this] { spread_editor_->ReadSpreadFiles(); }},
+      {"FillDescriptionSetList", [this] { FillDescriptionSetList(); }},
+      {"DrawCardTable", [this] { spread_editor_->DrawCardTable(); }},
+      {"PointDatabaseList", [this] { ReadDatabaseList(); }},
+      {"FillDeckList", [this] { FillDeckList(); }},
+      {"ReadSettings", [this] { ReadSettings(); }},
+      {"ActionLSDExecute", [this] { ActionLSDExecute(); }},
+      {"AdjustDeckChoice", [this] { AdjustDeckChoice(); }},
       {"HideReadingTab", [this] { page_control_->setTabVisible(kReading, false); }},
-      {"Action1Execute", nothing_yet},
-      {"Action3CardDeckExecute", nothing_yet},
-      {"Action2Execute", nothing_yet},
-      {"UpdateRemoveAllLock", nothing_yet},
-      {"StripListExtensions", nothing_yet},
-      {"CleanSpreadTitle", nothing_yet},
-      {"ApplyInterfaceLanguage", nothing_yet},  // the English interface is the design's own
-      {"SetUpDatabaseListView", nothing_yet},
+      {"Action1Execute", [this] { Action1Execute(); }},
+      {"Action3CardDeckExecute", [this] { Action3CardDeckExecute(); }},
+      {"Action2Execute", [this] { Action2Execute(); }},
+      {"UpdateRemoveAllLock", [this] { UpdateRemoveAllLock(); }},
+      // The list is read with its names already stripped of ".srml" (ReadDatabaseList).
+      {"StripListExtensions", [] {}},
+      {"CleanSpreadTitle", [this] { spread_editor_->CleanSpreadTitle(); }},
+      {"ApplyInterfaceLanguage", [this] { ApplyInterfaceLanguage(this); }},
+      {"SetUpDatabaseListView", [this] { SetUpDatabaseListView(); }},
   };
 }
 
 std::vector<Step> MainWindow::ShutdownSteps() {
   return {
-      {"WriteSettings", [] {}},
+      {"WriteSettings", [this] { WriteSettings(); }},
   };
 }
 

@@ -2,24 +2,45 @@
 
 #include <QMainWindow>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/AppFolder.h"
 #include "app/StepSequence.h"
+#include "deck/CardTitles.h"
+#include "srml/SectionReader.h"
 
 class QLabel;
+class QListWidget;
 class QTabWidget;
 
 namespace sibylon {
 
 class AboutPage;
+class CardDecksPage;
+class DatabasePage;
+class NewSpreadPage;
+class PreferencesPage;
+class ReadingPage;
+struct PageOptions;
+class SpreadEditorPage;
+class TitlesEditorPage;
 
 // The program's only working window. It owns the pages and every piece of working data, and runs
 // the workflows that span pages (start-up, deal, load, shutdown).
 class MainWindow : public QMainWindow {
   Q_OBJECT
+  friend class WindowSettings;
 
  public:
+  // The window's frame: a title bar with system menu, minimise and close, no maximise.
+  static constexpr Qt::WindowFlags kFramedWindow =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+  // Page indexes of PageControl1, in tab order.
+  enum Page { kNewSpread, kReading, kDatabase, kSys, kCardDecks, kPreferences, kEditors, kAbout };
+
   // Builds the window and runs the start-up sequence on `app`.
   explicit MainWindow(AppFolder app, QWidget* parent = nullptr);
   ~MainWindow() override;
@@ -29,27 +50,125 @@ class MainWindow : public QMainWindow {
   // The step at which the start-up sequence stopped, if it did.
   const std::optional<StepFailure>& StartupFailure() const { return startup_failure_; }
 
-  // The start-up sequence, in its fixed order; tests read the names.
+  // The start-up sequence, in its fixed order.
   std::vector<Step> StartupSteps();
+
+  // Working data, read by tests as the hidden lists of the design.
+  const std::vector<std::string>& CardPool() const { return card_pool_; }
+  const std::vector<std::string>& FortuneList() const { return fortune_list_; }
+  const std::vector<std::string>& MirrorsList() const { return mirrors_list_; }
+  const Lines& HeldReading() const { return held_reading_; }
+  const CardTitleList& Titles() const { return card_title_list_; }
+  const std::string& DeckFolder() const { return deck_folder_; }
+  int ShuffleCounter() const { return shuffle_counter_; }
+
+  // Where each SRML source selector reads from at this moment.
+  SectionSources Sources() const;
 
  public slots:
   // Another start of the program handed over to this one.
   void BringToFront();
+
+  // New Spread page
+  void ButtonShuffleClick();
+  void ButtonDealClick();
+  void Button2Click();
+  void Button7Click();
+  void ListBox3Click();
+  void UpdateDealButtons();
+
+  // Card titles
+  void Action1Execute();
+  void Action2Execute();
+  void Button3Click();
+
+  // Reading page and reading file names
+  void ButtonFSVClick();
+  void ButtonNSVClick();
+  void ButtonReturnNSClick();
+  void Edit2Change();
+  void PreviewFileName();
+  void ActionDFNExecute();
+
+  // Preferences
+  void Button1Click();
+
+  // Database page
+  void Button4Click();
+  void Button8Click();
+  void Button9Click();
+  void Button11Click();
+  void CheckBoxRemoveAllUnlockedClick();
+  void UpdateLoadDeleteButtons();
+  void UpdateRemoveAllLock();
+
+  // Card Decks page: writes and shows the view of the selected deck.
+  void Action3CardDeckExecute();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildPages();
+  void ConnectHandlers();
   void CenterOnDesktop();
   std::vector<Step> ShutdownSteps();
+
+  // Steps and commands that more than one handler runs.
+  void RunShuffleCards();
+  bool Shuffle();
+  void Deal();
+  void RefreshSpreadList();
+  void FillDeckList();
+  void ActionLSDExecute();
+  void AdjustDeckChoice();
+  void TitleChoiceClicked();
+  std::string SettingsPath() const;
+  void ReadSettings();
+  // Gathers every value first: a value that cannot be gathered fails before anything is written.
+  void WriteSettings();
+  void MoveOntoScreen(QPoint top_left);
+  void ConnectReadingHandlers();
+  void ConnectDatabaseHandlers();
+  std::string DatabaseFolder() const;
+  // Reads the database folder into its list, names without ".srml"; nothing stays selected.
+  void ReadDatabaseList();
+  std::optional<std::string> SelectedReading() const;
+  void SetUpDatabaseListView();
+  void FillDescriptionSetList();
+  std::string ReadingPagePath() const;
+  PageOptions GatherPageOptions() const;
+  // The reading page for the held reading; fails without changing anything shown.
+  Lines RenderHeldReading();
+  // The last steps of a deal: file name, page, Reading tab, file, view, full screen.
+  void ShowDealtReading();
+  // The deck folder of the deck selected on the Card Decks page, after `cards` + `separator`.
+  std::string SelectedDeckFolder(const char* separator) const;
 
   AppFolder app_;
   std::optional<StepFailure> startup_failure_;
 
   QTabWidget* page_control_ = nullptr;  // PageControl1
+  QWidget* full_screen_frame_ = nullptr;  // holds Panel2 in the full-screen layout
   QLabel* status_text_ = nullptr;       // the single panel of StatusBar1
+  NewSpreadPage* new_spread_ = nullptr;
+  ReadingPage* reading_page_ = nullptr;
+  DatabasePage* database_page_ = nullptr;
+  CardDecksPage* card_decks_ = nullptr;
+  PreferencesPage* preferences_ = nullptr;
+  TitlesEditorPage* titles_editor_ = nullptr;
+  SpreadEditorPage* spread_editor_ = nullptr;
+  QTabWidget* editor_pages_ = nullptr;        // PageControl2
+  QListWidget* description_cards_ = nullptr;  // ListBox4
   AboutPage* about_page_ = nullptr;
+
+  // The lists of the latest shuffle, and the shuffles since the last deal.
+  std::vector<std::string> card_pool_, fortune_list_, mirrors_list_, orientation_labels_;
+  int shuffle_counter_ = 1;
+  // The reading of the latest deal or load.
+  Lines held_reading_;
+  CardTitleList card_title_list_;
+  std::string deck_folder_;
 };
 
 }  // namespace sibylon

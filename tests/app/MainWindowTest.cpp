@@ -22,7 +22,7 @@ class MainWindowTest : public QObject {
   void initTestCase() { MessageBox::SetTestMode(true); }
 
   void StartsOnTheNewSpreadPageWithSysAndReadingHidden() {
-    test::TestAppFolder app;
+    test::TestAppFolder app("basic");
     MainWindow window(app.App());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

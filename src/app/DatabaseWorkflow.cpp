@@ -1,0 +1,146 @@
+// The main window's part of the readings database: storing the held reading, loading a stored one
+// back and showing it, deleting, and the locked "Remove All".
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "app/AppError.h"
+#include "app/Guard.h"
+#include "app/MainWindow.h"
+#include "app/MessageBox.h"
+#include "app/TextCodec.h"
+#include "app/TextReplace.h"
+#include "database/DatabasePage.h"
+#include "database/ReadingsDatabase.h"
+#include "htmlview/HtmlView.h"
+#include "reading/ReadingPage.h"
+#include "settings/PreferencesPage.h"
+
+namespace sibylon {
+
+void MainWindow::ConnectDatabaseHandlers() {
+  connect(reading_page_->save_to_database, &QPushButton::clicked, this,
+          [this] { Guarded(this, [this] { Button4Click(); }); });
+  connect(database_page_->load, &QPushButton::clicked, this,
+          [this] { Guarded(this, [this] { Button8Click(); }); });
+  connect(database_page_->remove, &QPushButton::clicked, this, &MainWindow::Button9Click);
+  connect(database_page_->remove_all, &QPushButton::clicked, this, &MainWindow::Button11Click);
+  connect(database_page_->unlock, &QCheckBox::clicked, this,
+          &MainWindow::CheckBoxRemoveAllUnlockedClick);
+  connect(database_page_->readings, &QListWidget::itemSelectionChanged, this,
+          &MainWindow::UpdateLoadDeleteButtons);
+  connect(database_page_->readings, &QListWidget::itemDoubleClicked, this,
+          [this] { Guarded(this, [this] { Button8Click(); }); });
+  connect(database_page_, &DatabasePage::Shown, this, [this] {
+    UpdateLoadDeleteButtons();
+    UpdateRemoveAllLock();
+  });
+}
+
+std::string MainWindow::DatabaseFolder() const { return app_.Path(kDatabaseFolder); }
+
+void MainWindow::ReadDatabaseList() {
+  QListWidget* list = database_page_->readings;
+  list->clear();
+  for (const std::string& entry : DatabaseEntries(DatabaseFolder())) list->addItem(ToQString(entry));
+  UpdateLoadDeleteButtons();
+}
+
+std::optional<std::string> MainWindow::SelectedReading() const {
+  const auto selected = database_page_->readings->selectedItems();
+  if (selected.isEmpty()) return std::nullopt;
+  return ToBytes(selected.first()->text());
+}
+
+void MainWindow::UpdateLoadDeleteButtons() {
+  const bool selected = SelectedReading().has_value();
+  database_page_->load->setEnabled(selected);
+  database_page_->remove->setEnabled(selected);
+}
+
+void MainWindow::UpdateRemoveAllLock() {
+  database_page_->unlock->setEnabled(database_page_->readings->count() > 0);
+}
+
+void MainWindow::Button4Click() {
+  const std::string name = Trim(ToBytes(reading_page_->file_name->text()));
+  const QString entry = ToQString(name);
+  if (!database_page_->readings->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+    const auto answer = MessageBox::Ask(
+        this, QStringLiteral("Spread with same name already exists in DataBase.\n"
+                             "Overwrite existing spread with new one?"));
+    if (answer != QMessageBox::Yes) {
+      reading_page_->file_name->setFocus();
+      return;
+    }
+  }
+  WriteLinesFile(ReadingFile(DatabaseFolder(), name), held_reading_);
+  ReadDatabaseList();
+  UpdateRemoveAllLock();
+}
+
+void MainWindow::Button8Click() {
+  const auto entry = SelectedReading();
+  if (!entry) return;
+  // The file is read aside first: a load that fails keeps the reading that is held and shown,
+  // so a later "Save to Database" can never store an empty one.
+  const std::string deck_folder = SelectedDeckFolder("//");
+  Lines loaded = ReadLinesFile(ReadingFile(DatabaseFolder(), *entry));
+  held_reading_ = std::move(loaded);
+  deck_folder_ = deck_folder;
+  const Lines page = RenderHeldReading();
+  WriteLinesFile(ReadingPagePath(), page);
+  reading_page_->view->Navigate(ReadingPagePath());
+  reading_page_->file_name->setText(ToQString(*entry));
+  page_control_->setTabVisible(kReading, true);
+  page_control_->setCurrentIndex(kReading);
+  if (preferences_->always_full_screen->isChecked()) ButtonFSVClick();
+}
+
+void MainWindow::Button9Click() {
+  const auto entry = SelectedReading();
+  if (!entry) return;
+  const int row = database_page_->readings->currentRow();
+  DeleteReading(DatabaseFolder(), *entry);
+  ReadDatabaseList();
+  if (row >= 0 && row < database_page_->readings->count()) {
+    database_page_->readings->setCurrentRow(row);
+  }
+  UpdateLoadDeleteButtons();
+  UpdateRemoveAllLock();
+}
+
+void MainWindow::Button11Click() {
+  QListWidget* list = database_page_->readings;
+  for (int row = 0; row < list->count(); ++row) {
+    DeleteReading(DatabaseFolder(), ToBytes(list->item(row)->text()));
+  }
+  Guarded(this, [this] { ReadDatabaseList(); });
+  database_page_->remove_all->setEnabled(false);
+  database_page_->unlock->setChecked(false);
+  CheckBoxRemoveAllUnlockedClick();
+}
+
+void MainWindow::CheckBoxRemoveAllUnlockedClick() {
+  database_page_->remove_all->setEnabled(database_page_->unlock->isChecked());
+  UpdateRemoveAllLock();
+}
+
+void MainWindow::SetUpDatabaseListView() {
+  QTreeWidget* view = database_page_->list_view;
+  view->clear();
+  view->setHeaderLabels({QStringLiteral("Spread"), QStringLiteral("Date")});
+  view->setColumnWidth(0, view->width() - view->columnWidth(1) - 5);
+  QListWidget* list = database_page_->readings;
+  for (int row = 0; row < list->count(); ++row) {
+    view->addTopLevelItem(new QTreeWidgetItem(QStringList(list->item(row)->text())));
+  }
+  // The selection walks through every entry, so the last one stays selected.
+  if (list->count() > 0) list->setCurrentRow(list->count() - 1);
+}
+
+}  // namespace sibylon

@@ -1,0 +1,227 @@
+// The main window's part of dealing: the spread list and its preview, the card titles, the
+// shuffle and the deal, from the click to the composed reading.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <ctime>
+
+#include "app/AppError.h"
+#include "app/FolderListing.h"
+#include "app/Guard.h"
+#include "app/MainWindow.h"
+#include "app/StrToInt.h"
+#include "app/TextCodec.h"
+#include "app/TextReplace.h"
+#include "deck/CardCatalogue.h"
+#include "deck/NewSpreadPage.h"
+#include "deck/ShuffleCards.h"
+#include "deck/SpreadPreview.h"
+#include "editors/SpreadEditorPage.h"
+#include "editors/TitlesEditorPage.h"
+#include "htmlview/HtmlView.h"
+#include "reading/CardDecksPage.h"
+#include "reading/DeckList.h"
+#include "settings/PreferencesPage.h"
+#include "srml/DateTimeFormat.h"
+#include "srml/SavedReading.h"
+
+namespace sibylon {
+
+void MainWindow::ConnectHandlers() {
+  auto guarded = [this](void (MainWindow::*handler)()) {
+    return [this, handler] { Guarded(this, [&] { (this->*handler)(); }); };
+  };
+  connect(new_spread_->shuffle, &QPushButton::clicked, this, &MainWindow::ButtonShuffleClick);
+  connect(new_spread_->deal, &QPushButton::clicked, this, &MainWindow::ButtonDealClick);
+  connect(new_spread_->shuffle_and_deal, &QPushButton::clicked, this, &MainWindow::Button2Click);
+  connect(new_spread_->spreads, &QListWidget::itemSelectionChanged, this, &MainWindow::ListBox3Click);
+  connect(new_spread_, &NewSpreadPage::Shown, this, &MainWindow::UpdateDealButtons);
+  connect(findChild<QPushButton*>(QStringLiteral("Button7")), &QPushButton::clicked, this,
+          &MainWindow::Button7Click);
+  connect(spread_editor_, &SpreadEditorPage::SpreadsChanged, this,
+          [this] { Guarded(this, [this] { RefreshSpreadList(); }); });
+  connect(titles_editor_->save_custom, &QPushButton::clicked, this,
+          guarded(&MainWindow::Button3Click));
+  // Only a choice that changes loads a set: toggled() is not sent for the option already chosen.
+  for (QRadioButton* choice : {titles_editor_->default_titles, titles_editor_->custom_titles}) {
+    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) TitleChoiceClicked();
+    });
+  }
+}
+
+SectionSources MainWindow::Sources() const {
+  SectionSources sources;
+  sources.app_folder = app_.Root();
+  sources.selected_spread = new_spread_->SelectedSpread();
+  if (const auto sets = preferences_->description_sets->selectedItems(); !sets.isEmpty()) {
+    sources.selected_description_set = ToBytes(sets.first()->text());
+  }
+  sources.held_reading = &held_reading_;
+  return sources;
+}
+
+void MainWindow::RefreshSpreadList() {
+  QListWidget* list = new_spread_->spreads;
+  const QSignalBlocker quiet(list);  // refilling is not a click of the user's
+  list->clear();
+  std::vector<std::string> names;
+  for (const std::string& file : ListFiles(app_.Path(kSpreadsFolder), ".srml")) {
+    names.push_back(RemoveAll(file, ".srml"));
+  }
+  SortWithoutCase(names);
+  for (const std::string& name : names) list->addItem(ToQString(name));
+}
+
+void MainWindow::FillDeckList() {
+  QListWidget* list = card_decks_->decks;
+  list->clear();
+  for (const std::string& deck : DeckListFromFolders(ListSubfolders(app_.Path(kCardsFolder)))) {
+    list->addItem(ToQString(deck));
+  }
+}
+
+void MainWindow::UpdateDealButtons() {
+  const bool selected = new_spread_->SelectedSpread().has_value();
+  new_spread_->shuffle_and_deal->setEnabled(selected);
+  new_spread_->shuffle->setEnabled(selected);
+  if (!selected) new_spread_->deal->setEnabled(false);
+}
+
+void MainWindow::ListBox3Click() {
+  Guarded(this, [this] {
+    ActionLSDExecute();
+    UpdateDealButtons();
+    AdjustDeckChoice();
+  });
+}
+
+void MainWindow::ActionLSDExecute() {
+  const auto spread = new_spread_->SelectedSpread();
+  if (!spread) return;
+  const Lines description = SectionReader(Sources(), "CSS", "DESCRIPTION");
+  const std::string path = app_.Path(kXFilesFolder) + "tmp0.srml";
+  WriteLinesFile(path, SpreadPreviewPage(*spread, description,
+                                         ToBytes(preferences_->code_page->currentText())));
+  new_spread_->preview->Navigate(path);
+}
+
+void MainWindow::AdjustDeckChoice() {
+  if (!new_spread_->SelectedSpread()) return;
+  const Lines cards = SectionReader(Sources(), "CSS", "CARDS");
+  if (cards.empty()) throw ListIndexOutOfBounds(0);
+  const int count = StrToInt(cards[0]);
+  QRadioButton* major = preferences_->major_only;
+  const bool other_chosen =
+      preferences_->minor_only->isChecked() || preferences_->all_cards->isChecked();
+  if (count > 22) {
+    if (!other_chosen) preferences_->all_cards->setChecked(true);
+    major->setEnabled(false);
+  } else {
+    major->setEnabled(true);
+    if (!other_chosen) major->setChecked(true);
+  }
+}
+
+void MainWindow::ButtonShuffleClick() { Shuffle(); }
+
+void MainWindow::RunShuffleCards() {
+  // The lists are emptied first: a shuffle that fails leaves them empty.
+  card_pool_.clear();
+  fortune_list_.clear();
+  mirrors_list_.clear();
+  orientation_labels_.clear();
+  ShuffleResult result = ShuffleCards(preferences_->GatherDeckOptions(),
+                                      static_cast<std::uint32_t>(std::time(nullptr)));
+  card_pool_ = std::move(result.card_pool);
+  fortune_list_ = std::move(result.fortune);
+  mirrors_list_ = std::move(result.mirrors);
+}
+
+bool MainWindow::Shuffle() {
+  return Guarded(this, [this] {
+    RunShuffleCards();
+    new_spread_->deal->setEnabled(true);
+    new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(shuffle_counter_));
+    ++shuffle_counter_;
+  });
+}
+
+void MainWindow::Button7Click() {
+  Guarded(this, [this] { RunShuffleCards(); });
+}
+
+void MainWindow::ButtonDealClick() {
+  Guarded(this, [this] { Deal(); });
+}
+
+void MainWindow::Button2Click() {
+  if (Shuffle()) ButtonDealClick();
+}
+
+std::string MainWindow::SelectedDeckFolder(const char* separator) const {
+  const auto deck = card_decks_->SelectedDeck();
+  if (!deck) throw ListIndexOutOfBounds(-1);
+  return app_.Root() + "cards" + separator + *deck + "/";
+}
+
+void MainWindow::Deal() {
+  shuffle_counter_ = 1;
+  new_spread_->deal->setEnabled(false);
+  new_spread_->shuffle->setText(QStringLiteral("Shuffle"));
+  Action2Execute();
+  deck_folder_ = SelectedDeckFolder("/");
+
+  const auto spread = new_spread_->SelectedSpread();
+  if (!spread) throw ListIndexOutOfBounds(-1);
+  DealInputs inputs;
+  inputs.spread_name = *spread;
+  inputs.person = ToBytes(new_spread_->name->text());
+  inputs.date_pattern = ToBytes(preferences_->date_format->currentText());
+  const std::time_t now = std::time(nullptr);
+  localtime_r(&now, &inputs.local_time);
+  inputs.question_lines = new_spread_->QuestionLines();
+  inputs.spread_document = SourceLines(Sources(), "CSS");
+  inputs.fortune = fortune_list_;
+  inputs.mirrors = mirrors_list_;
+  // Composed aside and swapped in whole: a deal that fails keeps the previous reading.
+  held_reading_ = ComposeSavedReading(inputs);
+  ShowDealtReading();
+}
+
+void MainWindow::Action1Execute() {
+  const char* file = titles_editor_->custom_titles->isChecked() ? "custom.txt" : "default.txt";
+  TitleSet texts = titles_editor_->Texts();
+  try {
+    LoadTitleSet(app_.Path(kTitlesFolder) + file, texts);
+  } catch (...) {
+    titles_editor_->SetTexts(texts);  // the fields read before the missing line stay assigned
+    throw;
+  }
+  titles_editor_->SetTexts(texts);
+}
+
+void MainWindow::Action2Execute() {
+  card_title_list_ = ComposeCardTitleList(titles_editor_->Texts());
+  description_cards_->clear();
+  for (int card = 1; card < kCardCount; ++card) {
+    description_cards_->addItem(ToQString(card_title_list_[card]));
+  }
+}
+
+void MainWindow::TitleChoiceClicked() {
+  Guarded(this, [this] {
+    Action1Execute();
+    Action2Execute();
+  });
+}
+
+void MainWindow::Button3Click() {
+  SaveTitleSet(app_.Path(kTitlesFolder) + "custom.txt", titles_editor_->Texts());
+}
+
+}  // namespace sibylon

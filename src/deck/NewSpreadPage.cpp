@@ -1,0 +1,85 @@
+#include "deck/NewSpreadPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/NamedControls.h"
+#include "app/TextCodec.h"
+#include "htmlview/HtmlView.h"
+
+namespace sibylon {
+
+NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheet2"));
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+
+  QGroupBox* inputs = NamedGroupBox("GroupBox3", QStringLiteral("Information for the spread"), this);
+  inputs->setFixedWidth(290);
+  auto* column = new QVBoxLayout(inputs);
+  name = LabeledEdit("LabeledEdit1", QStringLiteral("Enter Your Name:"), QString(), inputs);
+  column->addWidget(EditLabel(name));
+  column->addWidget(name);
+  remember_name = NamedCheckBox("CheckBox2", QStringLiteral("Remember Name"), false, inputs);
+  column->addWidget(remember_name);
+  column->addSpacing(6);
+  QLabel* question_label =
+      NamedLabel("Label1", QStringLiteral("Put a Question Before the Cards:"), inputs);
+  column->addWidget(question_label);
+  question = new QPlainTextEdit(inputs);
+  question->setObjectName(QStringLiteral("Memo3"));
+  question->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  question->setTabChangesFocus(true);
+  question_label->setBuddy(question);
+  column->addWidget(question, 1);
+  auto* buttons = new QHBoxLayout;
+  shuffle = NamedButton("ButtonShuffle", QStringLiteral("Shuffle"), inputs);
+  deal = NamedButton("ButtonDeal", QStringLiteral("Deal"), inputs);
+  deal->setEnabled(false);
+  shuffle_and_deal = NamedButton("Button2", QStringLiteral("Shuffle and Deal"), inputs);
+  shuffle_and_deal->setDefault(true);
+  buttons->addWidget(shuffle);
+  buttons->addWidget(deal);
+  buttons->addWidget(shuffle_and_deal, 1);
+  column->addLayout(buttons);
+  layout->addWidget(inputs);
+
+  QGroupBox* choice = NamedGroupBox("GroupBox4", QStringLiteral("Select a Spread"), this);
+  auto* right = new QVBoxLayout(choice);
+  spreads = NamedList("ListBox3", choice);
+  spreads->setSortingEnabled(true);
+  spreads->setFixedHeight(150);
+  right->addWidget(spreads);
+  preview = new HtmlView(choice);
+  preview->setObjectName(QStringLiteral("CppWebBrowser2"));
+  right->addWidget(preview, 1);
+  layout->addWidget(choice, 1);
+}
+
+std::optional<std::string> NewSpreadPage::SelectedSpread() const {
+  const auto selected = spreads->selectedItems();
+  if (selected.isEmpty()) return std::nullopt;
+  return ToBytes(selected.first()->text());
+}
+
+std::vector<std::string> NewSpreadPage::QuestionLines() const {
+  const QString text = question->toPlainText();
+  if (text.isEmpty()) return {};
+  std::vector<std::string> lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line));
+  return lines;
+}
+
+void NewSpreadPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  emit Shown();
+}
+
+}  // namespace sibylon

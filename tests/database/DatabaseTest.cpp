@@ -1,0 +1,154 @@
+// Storing, loading and deleting readings through the main window.
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/MainWindow.h"
+#include "app/MessageBox.h"
+#include "support/TestAppFolder.h"
+
+using namespace sibylon;
+
+namespace {
+
+template <typename T>
+T* Find(MainWindow& window, const char* name) {
+  T* widget = window.findChild<T*>(QString::fromLatin1(name));
+  if (!widget) qFatal("no control %s", name);
+  return widget;
+}
+
+void Click(MainWindow& window, const char* button) {
+  QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
+}
+
+QStringList Entries(MainWindow& window) {
+  QStringList entries;
+  auto* list = Find<QListWidget>(window, "FileListBox1");
+  for (int row = 0; row < list->count(); ++row) entries << list->item(row)->text();
+  return entries;
+}
+
+QByteArray Joined(const Lines& lines) {
+  QByteArray bytes;
+  for (const auto& line : lines) bytes += QByteArray::fromStdString(line) + "\r\n";
+  return bytes;
+}
+
+}  // namespace
+
+class DatabaseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { MessageBox::SetTestMode(true); }
+  void cleanup() {
+    QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
+    MessageBox::TakeAskedQuestions();
+  }
+
+  void SavingAsksBeforeReplacingAStoredReading() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Click(window, "Button2");
+    auto* name = Find<QLineEdit>(window, "Edit2");
+    name->setText("  Morning  ");
+    Click(window, "Button4");
+    QCOMPARE(Entries(window), QStringList("Morning"));
+    const QByteArray first = app.Read("database/Morning.srml");
+    QCOMPARE(first, Joined(window.HeldReading()));
+    QVERIFY(!Find<QPushButton>(window, "Button8")->isEnabled());
+
+    Click(window, "Button2");
+    name->setText("Morning");
+    MessageBox::SetNextAnswer(QMessageBox::No);
+    Click(window, "Button4");
+    QCOMPARE(MessageBox::TakeAskedQuestions(),
+             QStringList("Spread with same name already exists in DataBase.\n"
+                         "Overwrite existing spread with new one?"));
+    QCOMPARE(app.Read("database/Morning.srml"), first);
+    QVERIFY(name->hasFocus());
+
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    Click(window, "Button4");
+    QCOMPARE(app.Read("database/Morning.srml"), Joined(window.HeldReading()));
+  }
+
+  void LoadingShowsTheStoredReadingWithTheDeckChosenNow() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    Click(window, "Button2");
+    Find<QLineEdit>(window, "Edit2")->setText("Stored");
+    Click(window, "Button4");
+    const Lines stored = window.HeldReading();
+    Click(window, "Button2");  // another reading is held now
+
+    auto* list = Find<QListWidget>(window, "FileListBox1");
+    list->setCurrentRow(0);
+    Click(window, "Button8");
+    QCOMPARE(window.HeldReading(), stored);
+    QCOMPARE(window.DeckFolder(), app.App().Root() + "cards//TestDeck/");
+    QCOMPARE(Find<QLineEdit>(window, "Edit2")->text(), QStringLiteral("Stored"));
+    QCOMPARE(Find<QTabWidget>(window, "PageControl1")->currentIndex(), int(MainWindow::kReading));
+    QVERIFY(app.Read("xfiles/newSpread-0001.html").contains("cards//TestDeck/"));
+  }
+
+  // A load that fails keeps the reading that is held, so saving can never store an empty one.
+  void AFailedLoadKeepsTheHeldReading() {
+    test::TestAppFolder app("basic");
+    app.Write("database/notes.txt", "not a reading\r\n");
+    MainWindow window(app.App());
+    window.show();
+    Click(window, "Button2");
+    const Lines held = window.HeldReading();
+    auto* list = Find<QListWidget>(window, "FileListBox1");
+    QCOMPARE(Entries(window), QStringList("notes.txt"));
+    list->setCurrentRow(0);
+    Click(window, "Button8");
+    QCOMPARE(MessageBox::TakeShownErrors(),
+             QStringList(QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                             .arg(app.Path("database/notes.txt.srml"))));
+    QCOMPARE(window.HeldReading(), held);
+  }
+
+  void DeletingSelectsTheNextEntryAndRemoveAllIsLocked() {
+    test::TestAppFolder app("basic");
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+      app.Write(QStringLiteral("database/%1.srml").arg(name), "[SRML]\r\n");
+    }
+    MainWindow window(app.App());
+    window.show();
+    auto* list = Find<QListWidget>(window, "FileListBox1");
+    QCOMPARE(list->currentRow(), 4);  // start-up leaves the last entry selected
+    QVERIFY(Find<QPushButton>(window, "Button8")->isEnabled());
+
+    list->setCurrentRow(2);
+    Click(window, "Button9");
+    QCOMPARE(Entries(window), QStringList({"a", "b", "d", "e"}));
+    QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("d"));
+    list->setCurrentRow(3);
+    Click(window, "Button9");
+    QVERIFY(list->selectedItems().isEmpty());
+    QVERIFY(!Find<QPushButton>(window, "Button9")->isEnabled());
+
+    auto* unlock = Find<QCheckBox>(window, "CheckBoxRemoveAllUnlocked");
+    QVERIFY(!Find<QPushButton>(window, "Button11")->isEnabled());
+    unlock->click();
+    QVERIFY(Find<QPushButton>(window, "Button11")->isEnabled());
+    Click(window, "Button11");
+    QCOMPARE(Entries(window), QStringList());
+    QVERIFY(!unlock->isChecked());
+    QVERIFY(!unlock->isEnabled());
+    QVERIFY(!Find<QPushButton>(window, "Button11")->isEnabled());
+  }
+};
+
+QTEST_MAIN(DatabaseTest)
+#include "DatabaseTest.moc"

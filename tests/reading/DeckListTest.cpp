@@ -1,0 +1,16 @@
+#include "reading/DeckList.h"
+
+#include <gtest/gtest.h>
+
+namespace sibylon {
+namespace {
+
+TEST(DeckListTest, FoldersAreListedSortedWithoutBracketsOrCase) {
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(DeckListFromFolders({}), Names{});
+  EXPECT_EQ(DeckListFromFolders({"Celestine", "[Old]", "b deck", "A"}),
+            (Names{"Old", "A", "b deck", "Celestine"}));
+}
+
+}  // namespace
+}  // namespace sibylon
