@@ -1,0 +1,63 @@
+#include "srml/SpreadDefinition.h"
+
+#include "app/AppError.h"
+#include "app/StrToInt.h"
+
+namespace sibylon {
+namespace {
+
+constexpr const char* kLineBreak = "<br />";
+
+void AddTextSection(Lines& lines, const char* name, const std::vector<std::string>& text) {
+  lines.push_back(std::string("[") + name + "]");
+  for (const std::string& line : text) lines.push_back(line + kLineBreak);
+  lines.push_back(std::string("[/") + name + "]");
+}
+
+}  // namespace
+
+Lines SpreadDefinitionLines(const SpreadDefinition& spread) {
+  const std::size_t count = spread.positions.size();
+  Lines lines = {"[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SPREAD\"]",
+                 "[SPREAD]",
+                 spread.title,
+                 "[/SPREAD]",
+                 "[CARDS]",
+                 std::to_string(count),
+                 "[/CARDS]"};
+  AddTextSection(lines, "DESCRIPTION", spread.description);
+  lines.push_back("[MEANINGS]");
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i >= spread.meanings.size()) throw ListIndexOutOfBounds(static_cast<long long>(i));
+    lines.push_back(spread.meanings[i]);
+  }
+  lines.push_back("[/MEANINGS]");
+  lines.push_back("[POSITIONS]");
+  for (const CardPlace& place : spread.positions) {
+    lines.push_back(std::to_string(place.left) + "," + std::to_string(place.top));
+  }
+  lines.push_back("[/POSITIONS]");
+  AddTextSection(lines, "COMMENTS", spread.comments);
+  lines.push_back("[/SRML]");
+  return lines;
+}
+
+void WriteSpreadDefinition(const std::string& spreads_folder, const SpreadDefinition& spread) {
+  WriteLinesFile(spreads_folder + spread.title + ".srml", SpreadDefinitionLines(spread));
+}
+
+PositionText SplitPositionLine(std::string_view line) {
+  const std::size_t comma = line.rfind(',');
+  if (comma == std::string_view::npos) return {"", std::string(line)};
+  return {std::string(line.substr(0, comma)), std::string(line.substr(comma + 1))};
+}
+
+CardPlace ParsePosition(std::string_view line) {
+  const PositionText text = SplitPositionLine(line);
+  CardPlace place;
+  place.left = StrToInt(text.left);
+  place.top = StrToInt(text.top);
+  return place;
+}
+
+}  // namespace sibylon
