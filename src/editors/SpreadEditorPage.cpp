@@ -131,6 +131,7 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   grid_->setColumnWidth(0, 20);
   grid_->setColumnWidth(1, 369);
   grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   QWidget* panel6 = NamedPage("Panel6");
   panel6->setParent(this);
