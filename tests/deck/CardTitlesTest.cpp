@@ -5,22 +5,15 @@
 #include "app/AppError.h"
 #include "deck/CardTitles.h"
 #include "support/TempFolder.h"
+#include "support/ErrorOf.h"
 
 namespace sibylon {
 namespace {
 
+using test::ErrorOf;
+
 constexpr int kWands = 23, kCups = 24, kSwords = 25, kCoins = 26, kRank1 = 27, kRank11 = 37,
               kDivider = 41;
-
-template <typename Call>
-std::string ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 TitleSet NamedSuits() {
   TitleSet set = InitialTitleSet();

@@ -13,28 +13,20 @@
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "srml/SectionReader.h"
+#include "support/Controls.h"
 #include "support/TestAppFolder.h"
 
 using namespace sibylon;
+using test::Click;
+using test::Find;
 
 namespace {
-
-template <typename T>
-T* Find(MainWindow& window, const char* name) {
-  T* widget = window.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no control %s", name);
-  return widget;
-}
 
 void SelectSpread(MainWindow& window, const QString& name) {
   auto* list = Find<QListWidget>(window, "ListBox3");
   const auto items = list->findItems(name, Qt::MatchExactly);
   QVERIFY2(!items.isEmpty(), qPrintable(name));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
-
-void Click(MainWindow& window, const char* button) {
-  QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
 }
 
 }  // namespace

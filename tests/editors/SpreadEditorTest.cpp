@@ -10,18 +10,14 @@
 
 #include "app/MessageBox.h"
 #include "editors/SpreadEditorPage.h"
+#include "support/Controls.h"
 #include "support/TestAppFolder.h"
 
 using namespace sibylon;
+using test::Click;
+using test::Find;
 
 namespace {
-
-template <typename T>
-T* Find(QWidget& page, const char* name) {
-  T* widget = page.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no control %s", name);
-  return widget;
-}
 
 struct Editor {
   explicit Editor(const test::TestAppFolder& app) : page(app.App()) {

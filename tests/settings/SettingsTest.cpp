@@ -10,18 +10,14 @@
 
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
+#include "support/Controls.h"
 #include "support/TestAppFolder.h"
 
 using namespace sibylon;
+using test::Click;
+using test::Find;
 
 namespace {
-
-template <typename T>
-T* Find(MainWindow& window, const char* name) {
-  T* widget = window.findChild<T*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no control %s", name);
-  return widget;
-}
 
 QString Selected(MainWindow& window, const char* list) {
   const auto items = Find<QListWidget>(window, list)->selectedItems();

@@ -6,19 +6,13 @@
 #include <filesystem>
 
 #include "app/AppError.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 namespace sibylon {
 namespace {
 
-std::string ErrorOf(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "no error";
-}
+using test::ErrorOf;
 
 TEST(FileBytesTest, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
   test::TempFolder folder;

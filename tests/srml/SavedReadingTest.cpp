@@ -5,21 +5,14 @@
 #include "srml/FileBytes.h"
 #include "srml/SavedReading.h"
 #include "srml/SectionReader.h"
+#include "support/ErrorOf.h"
 
 namespace sibylon {
 namespace {
 
-const std::string kCase = SIBYLON_GOLDEN "/saved-reading/three-positions/";
+using test::ErrorOf;
 
-template <typename Call>
-std::string ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "no error";
-}
+const std::string kCase = SIBYLON_GOLDEN "/saved-reading/three-positions/";
 
 // A deal of the three-position spread on 5 June 2008 at 14:07, after a shuffle of five entries.
 DealInputs ThreePositionDeal() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppError.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 namespace sibylon {
@@ -34,12 +35,7 @@ TEST(SectionReaderTest, TakesTheLinesBetweenTheLastStartAndTheLastEndTag) {
 }
 
 std::string ErrorOf(const SectionSources& sources, const char* selector) {
-  try {
-    SectionReader(sources, selector, "A");
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "no error";
+  return test::ErrorOf([&] { SectionReader(sources, selector, "A"); });
 }
 
 TEST(SectionReaderTest, SelectorsNameTheirDocuments) {

@@ -6,19 +6,12 @@
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
 #include "support/TempFolder.h"
+#include "support/ErrorOf.h"
 
 namespace sibylon {
 namespace {
 
-template <typename Call>
-std::string ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "no error";
-}
+using test::ErrorOf;
 
 SpreadDefinition EveningStar() {
   SpreadDefinition spread;
