@@ -150,6 +150,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* page_control_ = nullptr;  // PageControl1
   QWidget* full_screen_frame_ = nullptr;  // holds Panel2 in the full-screen layout
+  QPoint windowed_position_;              // where the window stood before full screen
   QLabel* status_text_ = nullptr;       // the single panel of StatusBar1
   NewSpreadPage* new_spread_ = nullptr;
   ReadingPage* reading_page_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <ctime>
@@ -148,6 +149,9 @@ void MainWindow::ButtonFSVClick() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   statusBar()->hide();
   full_screen_frame_->show();
+  windowed_position_ = pos();
+  // Without a window manager to honour the full-screen state, the geometry still covers the screen.
+  if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
   showFullScreen();
   reading_page_->full_screen->hide();
   reading_page_->restore_window->show();
@@ -163,6 +167,7 @@ void MainWindow::ButtonNSVClick() {
   setWindowFlags(kFramedWindow);
   showNormal();
   setFixedSize(789, 558);
+  move(windowed_position_);
   statusBar()->show();
   reading_page_->restore_window->hide();
   reading_page_->return_new_spread->hide();
