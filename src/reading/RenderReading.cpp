@@ -179,7 +179,10 @@ RenderedPage RenderReading(const RenderInputs& in) {
   const std::vector<std::string>& labels = rendered.orientation_labels;
 
   int deepest = 0;
-  for (const std::string& line : positions) deepest = std::max(deepest, ParsePosition(line).top);
+  // The table is as deep as the lowest place of all the lines, not only of the cards dealt.
+  for (const std::string& line : positions) {
+    deepest = std::max(deepest, StrToInt(SplitPositionLine(line).top));
+  }
   const std::string& name = LineAt(spread, 0);
 
   Lines& page = rendered.page;

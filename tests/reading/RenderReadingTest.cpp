@@ -1,0 +1,199 @@
+#include "reading/RenderReading.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/AppError.h"
+#include "app/TextReplace.h"
+#include "srml/FileBytes.h"
+#include "support/ErrorOf.h"
+
+namespace sibylon {
+namespace {
+
+using test::ErrorOf;
+
+const std::string kCases = SIBYLON_GOLDEN "/reading-page/";
+
+std::vector<std::string> Titles() {
+  std::vector<std::string> titles(79);
+  for (int n = 0; n < 79; ++n) titles[n] = "Title " + std::to_string(n);
+  titles[0] = "Blank Card";
+  titles[7] = "The Chariot";
+  titles[12] = "The Hanged Man";
+  return titles;
+}
+
+// A rendering of `reading` with the default page options, the UTF-8 charset and a deck folder
+// whose path holds characters that an address reads specially.
+struct Render {
+  explicit Render(Lines reading_lines) : reading(std::move(reading_lines)) {
+    inputs.reading = &reading;
+    inputs.titles = &titles;
+    inputs.deck_folder = "/opt/Sibylon Test/cards/Deck #1/";
+    inputs.options.code_page = "UTF-8";
+    inputs.words = EnglishPageWords();
+    inputs.descriptions = [](const std::string& section) {
+      return Lines{"Text of " + section + ".<br />"};
+    };
+  }
+  Lines Page() const { return RenderReading(inputs).page; }
+  bool Has(const std::string& line) const {
+    const Lines page = Page();
+    return std::find(page.begin(), page.end(), line) != page.end();
+  }
+
+  Lines reading;
+  std::vector<std::string> titles = Titles();
+  RenderInputs inputs;
+};
+
+Lines Fixture() { return ReadLinesFile(kCases + "reading.srml"); }
+
+// The fixture with one section's content replaced.
+Lines WithSection(Lines reading, const std::string& name, const Lines& content) {
+  const auto start = std::find(reading.begin(), reading.end(), "[" + name + "]") + 1;
+  const auto end = std::find(start, reading.end(), "[/" + name + "]");
+  reading.insert(reading.erase(start, end), content.begin(), content.end());
+  return reading;
+}
+
+TEST(RenderReadingTest, PagesEqualTheirReviewedFiles) {
+  Render render(Fixture());
+  EXPECT_EQ(JoinLines(render.Page()), ReadFileBytes(kCases + "default/page.html"));
+
+  PageOptions& all = render.inputs.options;
+  all.name = all.date = all.question = all.numbers = all.titles = all.frames = all.meanings =
+      all.reading = true;
+  EXPECT_EQ(JoinLines(render.Page()), ReadFileBytes(kCases + "all-options/page.html"));
+  EXPECT_EQ(RenderReading(render.inputs).orientation_labels,
+            (std::vector<std::string>{"Normal", "Reversed", "blank"}));
+}
+
+TEST(RenderReadingTest, TheStyleBlockKeepsItsExactBlanksAndTabs) {
+  const Lines plain = MakeStyleBlock(false);
+  const Lines framed = MakeStyleBlock(true);
+  ASSERT_EQ(plain.size(), 54u);
+  ASSERT_EQ(framed.size(), 55u);
+  EXPECT_EQ(plain.front(), "</title>");
+  EXPECT_EQ(plain.back(), "</head>");
+  EXPECT_EQ(plain[34],
+            "\tposition:absolute;            /* */         padding:2px;         width:144px; "
+            "/* why? 4+90+4=98 not 102 */");
+  EXPECT_EQ(framed[38],
+            "background-color:#FFFFFF; border:1px; border-color:#006699; border-style:solid;");
+  EXPECT_EQ(plain[44], "");
+  EXPECT_EQ(plain[46], "\t");
+  EXPECT_EQ(plain[47], "\t");
+}
+
+TEST(RenderReadingTest, CardsStandWhereTheirPositionsSay) {
+  struct Case {
+    Lines positions;
+    std::string first_box;
+    std::string table;
+  } cases[] = {
+      {{"7,12", "0,0", "0,0"}, "<div id=\"C\" align=\"center\" style=\"left:26px; top:55px\">",
+       "<hr /><div id=\"B\" style=\"height:350px;\">"},
+      {{"0,0", "1,1", "2,2"}, "<div id=\"C\" align=\"center\" style=\"left:-5px; top:-5px\">",
+       "<hr /><div id=\"B\" style=\"height:300px;\">"},
+      {{"5,5", "45,30", "85,5"}, "<div id=\"C\" align=\"center\" style=\"left:17px; top:20px\">",
+       "<hr /><div id=\"B\" style=\"height:440px;\">"},
+      // Every line counts for the height, also those beyond the card count.
+      {{"5,5", "45,5", "85,5", "1,2,100"}, "<div id=\"C\" align=\"center\" style=\"left:17px; top:20px\">",
+       "<hr /><div id=\"B\" style=\"height:790px;\">"},
+  };
+  for (const auto& c : cases) {
+    Render render(WithSection(Fixture(), "POSITIONS", c.positions));
+    EXPECT_TRUE(render.Has(c.first_box)) << c.first_box;
+    EXPECT_TRUE(render.Has(c.table)) << c.table;
+  }
+}
+
+TEST(RenderReadingTest, AReadingWithoutCardsStillHasItsFrame) {
+  Lines reading = WithSection(Fixture(), "CARDS", {"0"});
+  Render render(reading);
+  const Lines page = render.Page();
+  EXPECT_TRUE(render.Has("<body class=\"b\"><a id=\"top\" name=\"top\"></a><span class=\"style5\">"
+                         "Three Cards</span><br />"));
+  EXPECT_TRUE(render.Has("<hr /><div id=\"B\" style=\"height:350px;\">"));
+  EXPECT_TRUE(render.Has("<p><strong>Reading:</strong></p>"));
+  EXPECT_TRUE(render.Has("Take your time.<br />"));
+  EXPECT_EQ(std::count_if(page.begin(), page.end(),
+                          [](const std::string& line) { return line.rfind("<div id=\"C\"", 0) == 0; }),
+            0);
+}
+
+TEST(RenderReadingTest, LabelsFollowTheirSwitchesAndReplaceInTurn) {
+  Render render(Fixture());
+  render.inputs.options.titles = true;
+  render.inputs.options.normal_on = false;
+  EXPECT_TRUE(render.Has("<span class=\"cn\">The Hanged Man</span><br /><span class=\"cpos\"></span>"));
+  EXPECT_TRUE(render.Has("<tr><td colspan=\"2\"><span class=\"tn\">The Hanged Man<span class=\"cpos\"> "
+                         "</span></span></td></tr>"));
+
+  PageOptions chained;
+  chained.blank_text = "not normal";
+  chained.normal_text = "up";
+  EXPECT_EQ(OrientationLabels({"blank", "normal", "reversed"}, chained),
+            (std::vector<std::string>{"not up", "up", "Reversed"}));
+}
+
+TEST(RenderReadingTest, OptionsWithNothingToShowAddNoLines) {
+  Lines reading = WithSection(WithSection(Fixture(), "PERSON", {""}), "QUESTION", {});
+  Render render(reading);
+  render.inputs.options.name = render.inputs.options.question = true;
+  const std::string page = JoinLines(render.Page());
+  EXPECT_EQ(page.find("<b>Name:"), std::string::npos);
+  EXPECT_EQ(page.find("class=\"que\""), std::string::npos);
+
+  render.inputs.options.reading = false;
+  const std::string short_page = JoinLines(render.Page());
+  EXPECT_EQ(short_page.find("Reading:"), std::string::npos);
+  EXPECT_EQ(short_page.find("Take your time."), std::string::npos);
+  EXPECT_EQ(short_page.find("name=\"a1\""), std::string::npos);  // the card links lead nowhere
+}
+
+TEST(RenderReadingTest, StoredMarkupReachesThePageAsItIs) {
+  Render render(WithSection(Fixture(), "COMMENTS", {"<script>alert(1)</script><br />"}));
+  EXPECT_TRUE(render.Has("<script>alert(1)</script><br />"));
+}
+
+TEST(RenderReadingTest, ABrokenReadingFailsWithItsMessage) {
+  struct Case {
+    const char* what;
+    Lines reading;
+    std::string message;
+  } cases[] = {
+      {"fewer positions than cards", WithSection(Fixture(), "POSITIONS", {"5,5", "45,5"}),
+       "List index out of bounds (2)"},
+      {"a card beyond the deck", WithSection(Fixture(), "FORTUNE", {"12", "79", "0"}),
+       "List index out of bounds (79)"},
+      {"a coordinate that is not a number", WithSection(Fixture(), "POSITIONS", {"5,5", "x,5", "85,5"}),
+       "'x' is not a valid integer value"},
+      {"a card count that is not a number", WithSection(Fixture(), "CARDS", {"three"}),
+       "'three' is not a valid integer value"},
+      {"no spread name", WithSection(Fixture(), "SPREAD", {}), "List index out of bounds (0)"},
+  };
+  for (const auto& c : cases) {
+    Render render(c.reading);
+    EXPECT_EQ(ErrorOf([&] { render.Page(); }), c.message) << c.what;
+  }
+
+  Render no_set(Fixture());
+  no_set.inputs.descriptions = [](const std::string&) -> Lines { throw ListIndexOutOfBounds(-1); };
+  EXPECT_EQ(ErrorOf([&] { no_set.Page(); }), "List index out of bounds (-1)");
+  no_set.inputs.options.reading = false;  // without the texts no set is needed
+  EXPECT_FALSE(no_set.Page().empty());
+}
+
+TEST(RenderReadingTest, PicturePathsReachTheirFilesWhereverTheProgramIs) {
+  EXPECT_EQ(PictureReference("/home/a b/#1/50%/why?/\"x\"&<y>.jpg"),
+            "/home/a%20b/%231/50%25/why%3F/%22x%22%26%3Cy%3E.jpg");
+  EXPECT_EQ(PictureReference("/opt/sibylon/cards/Celestine/normal/7.jpg"),
+            "/opt/sibylon/cards/Celestine/normal/7.jpg");
+}
+
+}  // namespace
+}  // namespace sibylon
