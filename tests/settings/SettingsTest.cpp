@@ -147,6 +147,18 @@ class SettingsTest : public QObject {
     QVERIFY(!QFile::exists(app.Path("xfiles/sibylon.dll")));
   }
 
+  void SettingsThatCannotBeWrittenAtCloseAreDroppedSilently() {
+    test::TestAppFolder app("basic");
+    {
+      MainWindow window(app.App());
+      QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
+      app.Remove("xfiles");
+      window.close();
+    }
+    QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
+    QVERIFY(!QFile::exists(app.Path("xfiles/sibylon.dll")));
+  }
+
   void AMissingDataFolderStopsTheStartUp() {
     test::TestAppFolder app;
     app.Remove("spreads");
