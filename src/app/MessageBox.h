@@ -9,7 +9,7 @@ namespace sibylon {
 
 // The program's two kinds of message box: the standard error box and the "What to do?" question.
 // Tests switch on the test mode, in which no box is shown: error texts are recorded, and a
-// question takes the answer set beforehand (KeePassXC's MessageBox::setNextAnswer idea).
+// question takes the answer set beforehand.
 class MessageBox {
  public:
   // Caption "SIBYLON", error icon, one OK button; the full-stop rule is applied to `message`.
