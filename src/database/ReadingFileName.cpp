@@ -5,7 +5,9 @@
 namespace sibylon {
 
 std::string RemoveRestrictedSymbols(std::string text) {
-  for (char symbol : kRestrictedSymbols) text = RemoveAll(std::move(text), std::string_view(&symbol, 1));
+  for (const char& symbol : kRestrictedSymbols) {
+    text = RemoveAll(std::move(text), std::string_view(&symbol, 1));
+  }
   return text;
 }
 

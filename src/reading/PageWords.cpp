@@ -8,8 +8,8 @@ const PageWords& EnglishPageWords() {
 }
 
 const PageWords& RussianPageWords() {
-  static const PageWords kWords = {"Расклад", "Чтение расклада", "Карта", "назад",
-                                   "Вопрос",  "Дата",            "Имя"};
+  static const PageWords kWords = {"Расклад", "Чтение расклада", "Карта", "назад", "Вопрос", "Дата",
+                                   "Имя"};
   return kWords;
 }
 

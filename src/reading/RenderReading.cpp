@@ -17,7 +17,9 @@ constexpr char kCardWidth[] = "144";
 constexpr char kCardHeight[] = "233";
 
 const std::string& LineAt(const Lines& lines, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) throw ListIndexOutOfBounds(index);
+  if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) {
+    throw ListIndexOutOfBounds(index);
+  }
   return lines[static_cast<std::size_t>(index)];
 }
 
@@ -42,23 +44,23 @@ std::string XhtmlDoctypeLine() {
 std::string XhtmlHtmlLine() { return "<html xmlns=\"http://www.w3.org/1999/xhtml\">"; }
 
 std::string ContentTypeLine(std::string_view code_page) {
-  return "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + std::string(code_page) +
-         "\" />";
+  return "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
+         std::string(code_page) + "\" />";
 }
 
 std::string PictureReference(std::string_view path) {
+  constexpr std::string_view kEncoded = "% #?\"&<>";
+  constexpr char kHex[] = "0123456789ABCDEF";
   std::string reference;
+  reference.reserve(path.size());
   for (char c : path) {
-    switch (c) {
-      case '%': reference += "%25"; break;
-      case ' ': reference += "%20"; break;
-      case '#': reference += "%23"; break;
-      case '?': reference += "%3F"; break;
-      case '"': reference += "%22"; break;
-      case '&': reference += "%26"; break;
-      case '<': reference += "%3C"; break;
-      case '>': reference += "%3E"; break;
-      default: reference += c;
+    if (kEncoded.find(c) == std::string_view::npos) {
+      reference += c;
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      reference += '%';
+      reference += kHex[byte >> 4];
+      reference += kHex[byte & 0xF];
     }
   }
   return reference;
@@ -119,7 +121,8 @@ Lines MakeStyleBlock(bool frames) {
       "\tz-index:101; /* border:1px; border-color:#666666; border-style:solid */",
   };
   if (frames) {
-    style.push_back("background-color:#FFFFFF; border:1px; border-color:#006699; border-style:solid;");
+    style.push_back(
+        "background-color:#FFFFFF; border:1px; border-color:#006699; border-style:solid;");
   }
   const Lines rest = {
       "}",
@@ -156,10 +159,16 @@ std::vector<std::string> OrientationLabels(const Lines& mirrors, const PageOptio
 }
 
 RenderedPage RenderReading(const RenderInputs& in) {
-  const Lines& reading = *in.reading;
+  static const Lines kNothing;
+  const Lines& reading = in.reading ? *in.reading : kNothing;
   const PageOptions& o = in.options;
   const PageWords& w = in.words;
-  const std::vector<std::string>& titles = *in.titles;
+  const std::vector<std::string>& titles = in.titles ? *in.titles : kNothing;
+  // Without a chosen set the lookup fails as a list without a selection does.
+  const DescriptionLookup no_set = [](const std::string&) -> Lines {
+    throw ListIndexOutOfBounds(-1);
+  };
+  const DescriptionLookup& describe = in.descriptions ? in.descriptions : no_set;
   const auto title_of = [&titles](const std::string& card) -> const std::string& {
     const int number = StrToInt(card);
     if (number < 0 || static_cast<std::size_t>(number) >= titles.size()) {
@@ -186,7 +195,8 @@ RenderedPage RenderReading(const RenderInputs& in) {
   const std::string& name = LineAt(spread, 0);
 
   Lines& page = rendered.page;
-  page = {XhtmlDoctypeLine(), XhtmlHtmlLine(), "<head>", ContentTypeLine(o.code_page), "<title>", name};
+  page = {XhtmlDoctypeLine(),           XhtmlHtmlLine(), "<head>",
+          ContentTypeLine(o.code_page), "<title>",       name};
   const Lines style = MakeStyleBlock(o.frames);
   page.insert(page.end(), style.begin(), style.end());
   page.push_back("<body class=\"b\"><a id=\"top\" name=\"top\"></a><span class=\"style5\">" + name +
@@ -196,7 +206,9 @@ RenderedPage RenderReading(const RenderInputs& in) {
                    "<br />");
   }
   const std::string person = LineAt(SectionReader(reading, "PERSON"), 0);
-  if (o.name && !person.empty()) page.push_back("<br /><b>" + w.name + ": " + person + "</b><br />");
+  if (o.name && !person.empty()) {
+    page.push_back("<br /><b>" + w.name + ": " + person + "</b><br />");
+  }
   const Lines question = SectionReader(reading, "QUESTION");
   if (o.question && !question.empty()) {
     page.push_back("<br /><b>" + w.question + ":</b><br /><br /><div class=\"que\">");
@@ -206,16 +218,18 @@ RenderedPage RenderReading(const RenderInputs& in) {
   page.push_back("<br />");
 
   const int count = StrToInt(LineAt(SectionReader(reading, "CARDS"), 0));
-  page.push_back("<hr /><div id=\"B\" style=\"height:" + std::to_string(5 * deepest + 290) + "px;\">");
+  page.push_back("<hr /><div id=\"B\" style=\"height:" + std::to_string(5 * deepest + 290) +
+                 "px;\">");
   auto picture = [&](int i) {
-    return PictureReference(in.deck_folder + LineAt(mirrors, i) + "/" + LineAt(fortune, i) + ".jpg");
+    return PictureReference(in.deck_folder + LineAt(mirrors, i) + "/" + LineAt(fortune, i) +
+                            ".jpg");
   };
   for (int i = 0; i < count; ++i) {
     const std::string n = std::to_string(i + 1);
     const CardPlace place = ParsePosition(LineAt(positions, i));
-    page.push_back("<div id=\"C\" align=\"center\" style=\"left:" +
-                   std::to_string(ScaleLeft(place.left) - 5) + "px; top:" +
-                   std::to_string(5 * place.top - 5) + "px\">");
+    page.push_back(
+        "<div id=\"C\" align=\"center\" style=\"left:" + std::to_string(ScaleLeft(place.left) - 5) +
+        "px; top:" + std::to_string(5 * place.top - 5) + "px\">");
     if (o.numbers) page.push_back("<span class=\"cp\">" + n + "</span><br />");
     page.push_back("<a href=\"#a" + n + "\">");
     page.push_back(ImageTag(picture(i)) + "</a>");
@@ -231,8 +245,8 @@ RenderedPage RenderReading(const RenderInputs& in) {
     page.push_back("<br /><strong>" + w.spread + ":</strong><br /><br /><span class=\"cp0\">");
     for (int i = 0; i < count; ++i) {
       const std::string n = std::to_string(i + 1);
-      page.push_back("<a href=\"#a" + n + "\" class=\"CL\">" + w.card + " " + n + "</a>: " +
-                     LineAt(meanings, i) + "<br />");
+      page.push_back("<a href=\"#a" + n + "\" class=\"CL\">" + w.card + " " + n +
+                     "</a>: " + LineAt(meanings, i) + "<br />");
     }
     page.push_back("</span>");
   }
@@ -246,15 +260,17 @@ RenderedPage RenderReading(const RenderInputs& in) {
       const std::string open = label.empty() ? "" : "(";
       const std::string close = label.empty() ? "" : ")";
       page.push_back(
-          "<div class=\"border\"><table width=\"99%\" border=\"0\" cellspacing=\"0\" cellpadding=\"4\">");
+          "<div class=\"border\"><table width=\"99%\" border=\"0\" cellspacing=\"0\" "
+          "cellpadding=\"4\">");
       page.push_back("<tr><td colspan=\"2\"><span class=\"cp\"><a id=\"a" + n + "\" name=\"a" + n +
-                     "\"></a>" + w.card + " " + n + ": " + LineAt(meanings, i) + "</span></td></tr>");
+                     "\"></a>" + w.card + " " + n + ": " + LineAt(meanings, i) +
+                     "</span></td></tr>");
       page.push_back("<tr><td colspan=\"2\"><span class=\"tn\">" + title_of(card) +
                      "<span class=\"cpos\"> " + open + label + close + "</span></span></td></tr>");
       page.push_back(std::string("<tr><td width=\"") + kCardWidth + "\" valign=\"top\">" +
                      ImageTag(picture(i)) + "</td><td valign=\"top\" width=\"100%\">");
       page.push_back("<div class=\"des\">");
-      const Lines text = in.descriptions(DescriptionSectionName(card, LineAt(mirrors, i)));
+      const Lines text = describe(DescriptionSectionName(card, LineAt(mirrors, i)));
       page.insert(page.end(), text.begin(), text.end());
       page.push_back("</div></td></tr><tr><td><a href=\"#top\" class=\"v\">" + w.back +
                      "</a></td><td></td></tr></table></div><br />");

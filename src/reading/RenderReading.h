@@ -12,14 +12,14 @@ namespace sibylon {
 
 // What the Appearance preferences ask of the page.
 struct PageOptions {
-  bool name = false;       // the person's name
-  bool date = true;        // the date and time of the deal
-  bool question = false;   // the question
-  bool numbers = false;    // position numbers above the cards
-  bool titles = false;     // titles and orientation labels under the cards
-  bool frames = false;     // a frame around every card box
-  bool meanings = false;   // the list of position meanings
-  bool reading = true;     // the texts of the cards and the spread's comments
+  bool name = false;      // the person's name
+  bool date = true;       // the date and time of the deal
+  bool question = false;  // the question
+  bool numbers = false;   // position numbers above the cards
+  bool titles = false;    // titles and orientation labels under the cards
+  bool frames = false;    // a frame around every card box
+  bool meanings = false;  // the list of position meanings
+  bool reading = true;    // the texts of the cards and the spread's comments
   bool blank_on = true;
   std::string blank_text = "blank";
   bool normal_on = true;
@@ -47,7 +47,8 @@ struct RenderedPage {
 };
 
 // The reading page for the held reading, line by line. Fails (and returns nothing) on a reading
-// that lacks a line it needs or holds a number that is not one.
+// that lacks a line it needs or holds a number that is not one. No reading stands for an empty
+// holder, no titles for an empty title list, no lookup for a description set not chosen.
 RenderedPage RenderReading(const RenderInputs& inputs);
 
 // The lines from "</title>" to "</head>": 54, or 55 with frames around the cards.
@@ -62,7 +63,8 @@ std::string XhtmlDoctypeLine();
 std::string XhtmlHtmlLine();
 std::string ContentTypeLine(std::string_view code_page);
 
-// A picture path as it goes into a src attribute: the characters that an address reads specially
+// A picture path as it goes into a src attribute. The characters that mean something of their
+// own in an address (%, blank, #, ?) and those that would end the attribute or the tag (" & < >)
 // are percent-encoded, so the picture is found wherever the program is installed.
 std::string PictureReference(std::string_view path);
 

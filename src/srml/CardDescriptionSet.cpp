@@ -14,6 +14,7 @@ Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view nam
                                      const Lines& new_lines) {
   const std::string start_tag = "[" + std::string(name) + "]";
   const std::string end_tag = "[/" + std::string(name) + "]";
+  // The reader takes the last start tag and the last end tag; so does the writer.
   std::ptrdiff_t start = -1, end = -1;
   for (std::size_t i = 0; i < document.size(); ++i) {
     if (document[i] == start_tag) start = static_cast<std::ptrdiff_t>(i);
@@ -26,6 +27,8 @@ Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view nam
     result.insert(result.end(), document.begin() + end, document.end());
     return result;
   }
+  // No usable section: add one at the end (before the closing line), where the reader finds it,
+  // and leave every other line as it was.
   const bool closed = !document.empty() && document.back() == "[/SRML]";
   result.assign(document.begin(), closed ? document.end() - 1 : document.end());
   result.push_back(start_tag);
@@ -35,27 +38,32 @@ Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view nam
   return result;
 }
 
-void ReplaceDescriptionSection(const std::string& set_path, std::string_view name,
+void ReplaceDescriptionSection(const std::string& custom_set_path, std::string_view name,
                                const Lines& new_lines) {
-  WriteLinesFile(set_path, ReplaceDescriptionSectionLines(ReadLinesFile(set_path), name, new_lines));
+  WriteLinesFile(custom_set_path,
+                 ReplaceDescriptionSectionLines(ReadLinesFile(custom_set_path), name, new_lines));
 }
 
 std::vector<std::string> DescriptionSetNames(const std::string& descriptions_folder) {
+  // The list follows the file names' order; the names are shown without the extension.
+  std::vector<std::string> files = ListFiles(descriptions_folder, ".srml");
+  SortWithoutCase(files);
   std::vector<std::string> names;
-  for (const std::string& file : ListFiles(descriptions_folder, ".srml")) {
-    names.push_back(RemoveAll(file, ".srml"));
-  }
-  SortWithoutCase(names);
+  names.reserve(files.size());
+  for (std::string& file : files) names.push_back(RemoveAll(std::move(file), ".srml"));
   return names;
 }
 
 void ConvertOldDescriptions(const AppFolder& app) {
+  // Every file is read before the set is written, so a missing one leaves no half set behind.
   Lines set = {"[CARD ID=\"0\" TYPE=\"BLANK\"]", "Black Hole", "[/CARD ID=\"0\" TYPE=\"BLANK\"]"};
   for (const char* orientation : {"normal", "reversed"}) {
     const std::string folder = app.Path("description/custom keywords/") + orientation + "/";
+    // The old per-card files hold the 78 cards; the blank card's text was never kept in them.
     for (int card = 1; card < kCardCount; ++card) {
-      const std::string name = DescriptionSectionName(std::to_string(card), orientation);
-      const Lines text = ReadLinesFile(folder + std::to_string(card) + ".htm");
+      const std::string number = std::to_string(card);
+      const std::string name = DescriptionSectionName(number, orientation);
+      const Lines text = ReadLinesFile(folder + number + ".htm");
       set.push_back("[" + name + "]");
       set.insert(set.end(), text.begin(), text.end());
       set.push_back("[/" + name + "]");

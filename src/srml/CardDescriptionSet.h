@@ -18,8 +18,9 @@ std::string DescriptionSectionName(std::string_view card_text, std::string_view 
 Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view name,
                                      const Lines& new_lines);
 
-// Reads the set, replaces the section and writes the set back whole.
-void ReplaceDescriptionSection(const std::string& set_path, std::string_view name,
+// Reads the user's set whole ("Cannot open file"), replaces the section and replaces the file
+// atomically; a set that cannot be read is not written.
+void ReplaceDescriptionSection(const std::string& custom_set_path, std::string_view name,
                                const Lines& new_lines);
 
 // The names of the sets in `descriptions`: the *.srml files, sorted without regard to letter
