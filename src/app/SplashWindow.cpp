@@ -52,7 +52,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
                       {24, 188, 300, 16}, 11, true);
   AddLabel(this, "Label2", QString::fromLatin1(kRightsHolder), {24, 206, 380, 15}, 10);
   AddLabel(this, "Label3", QString::fromLatin1(kWebSite), {24, 222, 380, 15}, 10);
-  AddLabel(this, "Label4", QString::fromLatin1(kRightsNotice), {24, 238, 400, 30}, 10)
+  AddLabel(this, "Label4", QString::fromLatin1(kRightsNotice), {24, 236, 370, 30}, 10)
       ->setWordWrap(true);
 
   close_ = new QPushButton(QStringLiteral("CLOSE"), this);
