@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
+#include <vector>
 
 namespace sibylon {
 
@@ -11,5 +13,14 @@ inline QString ToQString(const std::string& bytes) {
 }
 
 inline std::string ToBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// The hard lines of a multi-line field's text (not its wrapped display lines); an empty text has
+// none.
+inline std::vector<std::string> HardLines(const QString& text) {
+  std::vector<std::string> lines;
+  if (text.isEmpty()) return lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line));
+  return lines;
+}
 
 }  // namespace sibylon

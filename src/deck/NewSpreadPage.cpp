@@ -70,11 +70,7 @@ std::optional<std::string> NewSpreadPage::SelectedSpread() const {
 }
 
 std::vector<std::string> NewSpreadPage::QuestionLines() const {
-  const QString text = question->toPlainText();
-  if (text.isEmpty()) return {};
-  std::vector<std::string> lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line));
-  return lines;
+  return HardLines(question->toPlainText());
 }
 
 void NewSpreadPage::showEvent(QShowEvent* event) {

@@ -40,11 +40,10 @@ void ShowPicture(QLabel* frame, const std::string& path) {
       image.scaled(frame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
+// Each typed line is stored with the line-break markup that the reading page shows.
 std::vector<std::string> MarkedLines(const QPlainTextEdit* memo) {
-  std::vector<std::string> lines;
-  const QString text = memo->toPlainText();
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line) + "<br />");
+  std::vector<std::string> lines = HardLines(memo->toPlainText());
+  for (std::string& line : lines) line += "<br />";
   return lines;
 }
 

@@ -32,14 +32,6 @@
 namespace sibylon {
 namespace {
 
-std::vector<std::string> HardLines(const QPlainTextEdit* memo) {
-  const QString text = memo->toPlainText();
-  std::vector<std::string> lines;
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line));
-  return lines;
-}
-
 // A stored text goes back into its editor without the line-break markup.
 void FillMemo(QPlainTextEdit* memo, const Lines& lines) {
   QStringList text;
@@ -362,8 +354,8 @@ void SpreadEditorPage::Save() {
   }
   SpreadDefinition spread;
   spread.title = ToBytes(title_->text());
-  spread.description = HardLines(description_);
-  spread.comments = HardLines(comments_);
+  spread.description = HardLines(description_->toPlainText());
+  spread.comments = HardLines(comments_->toPlainText());
   const int count = total_cards_->text().toInt();
   for (int position = 1; position <= count; ++position) {
     spread.meanings.push_back(ToBytes(grid_->item(position - 1, 1)->text()));
