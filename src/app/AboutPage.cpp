@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/Guard.h"
 #include "app/LinkLabel.h"
 #include "app/NamedControls.h"
 #include "app/ProductInfo.h"
@@ -49,7 +50,7 @@ AboutPage::AboutPage(const QString& guide, QWidget* parent) : QWidget(parent) {
 
   QPushButton* about = NamedButton("ButtonAbout", QStringLiteral("About"), this);
   about->setFixedWidth(90);
-  connect(about, &QPushButton::clicked, this, [this] { SplashWindow::ShowAboutBox(window()); });
+  OnUserAction(about, &QPushButton::clicked, this, [this] { SplashWindow::ShowAboutBox(window()); });
   layout->addWidget(about);
   layout->addSpacing(8);
   layout->addWidget(NamedLabel("Label64", QStringLiteral("Language: english"), this));

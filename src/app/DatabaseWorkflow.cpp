@@ -23,19 +23,19 @@
 namespace sibylon {
 
 void MainWindow::ConnectDatabaseHandlers() {
-  connect(reading_page_->save_to_database, &QPushButton::clicked, this,
-          [this] { Guarded(this, [this] { Button4Click(); }); });
-  connect(database_page_->load, &QPushButton::clicked, this,
-          [this] { Guarded(this, [this] { Button8Click(); }); });
-  connect(database_page_->remove, &QPushButton::clicked, this, &MainWindow::Button9Click);
-  connect(database_page_->remove_all, &QPushButton::clicked, this, &MainWindow::Button11Click);
-  connect(database_page_->unlock, &QCheckBox::clicked, this,
-          &MainWindow::CheckBoxRemoveAllUnlockedClick);
-  connect(database_page_->readings, &QListWidget::itemSelectionChanged, this,
-          &MainWindow::UpdateLoadDeleteButtons);
-  connect(database_page_->readings, &QListWidget::itemDoubleClicked, this,
-          [this] { Guarded(this, [this] { Button8Click(); }); });
-  connect(database_page_, &DatabasePage::Shown, this, [this] {
+  OnUserAction(reading_page_->save_to_database, &QPushButton::clicked, this,
+               &MainWindow::Button4Click);
+  OnUserAction(database_page_->load, &QPushButton::clicked, this, &MainWindow::Button8Click);
+  OnUserAction(database_page_->remove, &QPushButton::clicked, this, &MainWindow::Button9Click);
+  OnUserAction(database_page_->remove_all, &QPushButton::clicked, this,
+               &MainWindow::Button11Click);
+  OnUserAction(database_page_->unlock, &QCheckBox::clicked, this,
+               &MainWindow::CheckBoxRemoveAllUnlockedClick);
+  OnUserAction(database_page_->readings, &QListWidget::itemSelectionChanged, this,
+               &MainWindow::UpdateLoadDeleteButtons);
+  OnUserAction(database_page_->readings, &QListWidget::itemDoubleClicked, this,
+               &MainWindow::Button8Click);
+  OnUserAction(database_page_, &DatabasePage::Shown, this, [this] {
     UpdateLoadDeleteButtons();
     UpdateRemoveAllLock();
   });
@@ -68,6 +68,8 @@ void MainWindow::UpdateRemoveAllLock() {
 
 void MainWindow::Button4Click() {
   const std::string name = Trim(ToBytes(reading_page_->file_name->text()));
+  // Without a reading or a name there is nothing to store, and no file to name.
+  if (held_reading_.empty() || name.empty()) return;
   const QString entry = ToQString(name);
   if (!database_page_->readings->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
     const auto answer = MessageBox::Ask(
@@ -86,19 +88,11 @@ void MainWindow::Button4Click() {
 void MainWindow::Button8Click() {
   const auto entry = SelectedReading();
   if (!entry) return;
-  // The file is read aside first: a load that fails keeps the reading that is held and shown,
-  // so a later "Save to Database" can never store an empty one.
-  const std::string deck_folder = SelectedDeckFolder("//");
+  // Read, rendered and written aside: a load that fails anywhere keeps the reading that is held
+  // and shown, so a later "Save to Database" stores what the user sees.
+  std::string deck_folder = SelectedDeckFolder("//");
   Lines loaded = ReadLinesFile(ReadingFile(DatabaseFolder(), *entry));
-  held_reading_ = std::move(loaded);
-  deck_folder_ = deck_folder;
-  const Lines page = RenderHeldReading();
-  WriteLinesFile(ReadingPagePath(), page);
-  reading_page_->view->Navigate(ReadingPagePath());
-  reading_page_->file_name->setText(ToQString(*entry));
-  page_control_->setTabVisible(kReading, true);
-  page_control_->setCurrentIndex(kReading);
-  if (preferences_->always_full_screen->isChecked()) ButtonFSVClick();
+  ShowReading(std::move(loaded), std::move(deck_folder), ToQString(*entry));
 }
 
 void MainWindow::Button9Click() {

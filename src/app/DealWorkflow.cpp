@@ -32,23 +32,21 @@
 namespace sibylon {
 
 void MainWindow::ConnectHandlers() {
-  auto guarded = [this](void (MainWindow::*handler)()) {
-    return [this, handler] { Guarded(this, [&] { (this->*handler)(); }); };
-  };
-  connect(new_spread_->shuffle, &QPushButton::clicked, this, &MainWindow::ButtonShuffleClick);
-  connect(new_spread_->deal, &QPushButton::clicked, this, &MainWindow::ButtonDealClick);
-  connect(new_spread_->shuffle_and_deal, &QPushButton::clicked, this, &MainWindow::Button2Click);
-  connect(new_spread_->spreads, &QListWidget::itemSelectionChanged, this, &MainWindow::ListBox3Click);
-  connect(new_spread_, &NewSpreadPage::Shown, this, &MainWindow::UpdateDealButtons);
-  connect(findChild<QPushButton*>(QStringLiteral("Button7")), &QPushButton::clicked, this,
-          &MainWindow::Button7Click);
-  connect(spread_editor_, &SpreadEditorPage::SpreadsChanged, this,
-          [this] { Guarded(this, [this] { RefreshSpreadList(); }); });
-  connect(titles_editor_->save_custom, &QPushButton::clicked, this,
-          guarded(&MainWindow::Button3Click));
+  OnUserAction(new_spread_->shuffle, &QPushButton::clicked, this, &MainWindow::ButtonShuffleClick);
+  OnUserAction(new_spread_->deal, &QPushButton::clicked, this, &MainWindow::ButtonDealClick);
+  OnUserAction(new_spread_->shuffle_and_deal, &QPushButton::clicked, this,
+               &MainWindow::Button2Click);
+  OnUserAction(new_spread_->spreads, &QListWidget::itemSelectionChanged, this,
+               &MainWindow::ListBox3Click);
+  OnUserAction(new_spread_, &NewSpreadPage::Shown, this, &MainWindow::UpdateDealButtons);
+  OnUserAction(findChild<QPushButton*>(QStringLiteral("Button7")), &QPushButton::clicked, this,
+               &MainWindow::Button7Click);
+  OnUserAction(spread_editor_, &SpreadEditorPage::SpreadsChanged, this,
+               &MainWindow::RefreshSpreadList);
+  OnUserAction(titles_editor_->save_custom, &QPushButton::clicked, this, &MainWindow::Button3Click);
   // Only a choice that changes loads a set: toggled() is not sent for the option already chosen.
   for (QRadioButton* choice : {titles_editor_->default_titles, titles_editor_->custom_titles}) {
-    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+    OnUserAction(choice, &QRadioButton::toggled, this, [this](bool on) {
       if (on) TitleChoiceClicked();
     });
   }
@@ -93,11 +91,9 @@ void MainWindow::UpdateDealButtons() {
 }
 
 void MainWindow::ListBox3Click() {
-  Guarded(this, [this] {
-    ActionLSDExecute();
-    UpdateDealButtons();
-    AdjustDeckChoice();
-  });
+  ActionLSDExecute();
+  UpdateDealButtons();
+  AdjustDeckChoice();
 }
 
 void MainWindow::ActionLSDExecute() {
@@ -134,7 +130,6 @@ void MainWindow::RunShuffleCards() {
   card_pool_.clear();
   fortune_list_.clear();
   mirrors_list_.clear();
-  orientation_labels_.clear();
   ShuffleResult result = ShuffleCards(preferences_->GatherDeckOptions(),
                                       static_cast<std::uint32_t>(std::time(nullptr)));
   card_pool_ = std::move(result.card_pool);
@@ -142,25 +137,21 @@ void MainWindow::RunShuffleCards() {
   mirrors_list_ = std::move(result.mirrors);
 }
 
-bool MainWindow::Shuffle() {
-  return Guarded(this, [this] {
-    RunShuffleCards();
-    new_spread_->deal->setEnabled(true);
-    new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(shuffle_counter_));
-    ++shuffle_counter_;
-  });
+void MainWindow::Shuffle() {
+  RunShuffleCards();
+  new_spread_->deal->setEnabled(true);
+  new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(shuffle_counter_));
+  ++shuffle_counter_;
 }
 
-void MainWindow::Button7Click() {
-  Guarded(this, [this] { RunShuffleCards(); });
-}
+void MainWindow::Button7Click() { RunShuffleCards(); }
 
-void MainWindow::ButtonDealClick() {
-  Guarded(this, [this] { Deal(); });
-}
+void MainWindow::ButtonDealClick() { Deal(); }
 
+// A shuffle that fails deals nothing.
 void MainWindow::Button2Click() {
-  if (Shuffle()) ButtonDealClick();
+  Shuffle();
+  Deal();
 }
 
 std::string MainWindow::SelectedDeckFolder(const char* separator) const {
@@ -174,7 +165,7 @@ void MainWindow::Deal() {
   new_spread_->deal->setEnabled(false);
   new_spread_->shuffle->setText(QStringLiteral("Shuffle"));
   Action2Execute();
-  deck_folder_ = SelectedDeckFolder("/");
+  std::string deck_folder = SelectedDeckFolder("/");
 
   const auto spread = new_spread_->SelectedSpread();
   if (!spread) throw ListIndexOutOfBounds(-1);
@@ -188,9 +179,10 @@ void MainWindow::Deal() {
   inputs.spread_document = SourceLines(Sources(), "CSS");
   inputs.fortune = fortune_list_;
   inputs.mirrors = mirrors_list_;
-  // Composed aside and swapped in whole: a deal that fails keeps the previous reading.
-  held_reading_ = ComposeSavedReading(inputs);
-  ShowDealtReading();
+  // Composed aside: a deal that fails anywhere up to the shown page keeps the previous reading.
+  Lines reading = ComposeSavedReading(inputs);
+  PreviewFileName();
+  ShowReading(std::move(reading), std::move(deck_folder), preferences_->file_name_preview->text());
 }
 
 void MainWindow::Action1Execute() {
@@ -214,10 +206,8 @@ void MainWindow::Action2Execute() {
 }
 
 void MainWindow::TitleChoiceClicked() {
-  Guarded(this, [this] {
-    Action1Execute();
-    Action2Execute();
-  });
+  Action1Execute();
+  Action2Execute();
 }
 
 void MainWindow::Button3Click() {

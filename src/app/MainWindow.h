@@ -116,7 +116,7 @@ class MainWindow : public QMainWindow {
 
   // Steps and commands that more than one handler runs.
   void RunShuffleCards();
-  bool Shuffle();
+  void Shuffle();
   void Deal();
   void RefreshSpreadList();
   void FillDeckList();
@@ -138,10 +138,11 @@ class MainWindow : public QMainWindow {
   void FillDescriptionSetList();
   std::string ReadingPagePath() const;
   PageOptions GatherPageOptions() const;
-  // The reading page for the held reading; fails without changing anything shown.
-  Lines RenderHeldReading();
-  // The last steps of a deal: file name, page, Reading tab, file, view, full screen.
-  void ShowDealtReading();
+  // The reading page for `reading` with the pictures of `deck_folder`.
+  Lines RenderReadingPage(const Lines& reading, const std::string& deck_folder);
+  // The last steps of a deal or a load: the page is rendered and written, and only then do the
+  // held reading, the deck folder and the name field take the new values and the page is shown.
+  void ShowReading(Lines reading, std::string deck_folder, const QString& file_name);
   // The deck folder of the deck selected on the Card Decks page, after `cards` + `separator`.
   std::string SelectedDeckFolder(const char* separator) const;
 
@@ -164,7 +165,7 @@ class MainWindow : public QMainWindow {
   AboutPage* about_page_ = nullptr;
 
   // The lists of the latest shuffle, and the shuffles since the last deal.
-  std::vector<std::string> card_pool_, fortune_list_, mirrors_list_, orientation_labels_;
+  std::vector<std::string> card_pool_, fortune_list_, mirrors_list_;
   int shuffle_counter_ = 1;
   // The reading of the latest deal or load.
   Lines held_reading_;

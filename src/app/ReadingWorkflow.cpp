@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,28 +32,36 @@
 namespace sibylon {
 
 void MainWindow::ConnectReadingHandlers() {
-  connect(reading_page_->file_name, &QLineEdit::textChanged, this, &MainWindow::Edit2Change);
-  connect(reading_page_->full_screen, &QPushButton::clicked, this, &MainWindow::ButtonFSVClick);
-  connect(reading_page_->restore_window, &QPushButton::clicked, this, &MainWindow::ButtonNSVClick);
-  connect(reading_page_->return_new_spread, &QPushButton::clicked, this,
-          &MainWindow::ButtonReturnNSClick);
-  connect(reading_page_->print, &QPushButton::clicked, this, [this] {
-    reading_page_->view->PrintPreview();
+  OnUserAction(reading_page_->file_name, &QLineEdit::textChanged, this, &MainWindow::Edit2Change);
+  OnUserAction(reading_page_->full_screen, &QPushButton::clicked, this,
+               &MainWindow::ButtonFSVClick);
+  OnUserAction(reading_page_->restore_window, &QPushButton::clicked, this,
+               &MainWindow::ButtonNSVClick);
+  OnUserAction(reading_page_->return_new_spread, &QPushButton::clicked, this,
+               &MainWindow::ButtonReturnNSClick);
+  OnUserAction(reading_page_->print, &QPushButton::clicked, this,
+               [this] { reading_page_->view->PrintPreview(); });
+  OnUserAction(reading_page_->save_html, &QPushButton::clicked, this,
+               [this] { reading_page_->view->SaveAs(); });
+  OnUserAction(preferences_->file_name_template, &QLineEdit::textChanged, this,
+               &MainWindow::PreviewFileName);
+  OnUserAction(preferences_->date_format, &QComboBox::currentIndexChanged, this,
+               &MainWindow::PreviewFileName);
+  OnUserAction(preferences_->restore_default_name, &QPushButton::clicked, this,
+               &MainWindow::ActionDFNExecute);
+  // Every click views the deck, the selected one too; so does moving through the list with the
+  // keys. A selection that the program makes is no click.
+  OnUserAction(card_decks_->decks, &QListWidget::itemClicked, this,
+               &MainWindow::Action3CardDeckExecute);
+  OnUserAction(card_decks_->decks, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && card_decks_->decks->hasFocus() &&
+        QGuiApplication::mouseButtons() == Qt::NoButton) {
+      Action3CardDeckExecute();
+    }
   });
-  connect(reading_page_->save_html, &QPushButton::clicked, this, [this] {
-    Guarded(this, [this] { reading_page_->view->SaveAs(); });
-  });
-  connect(preferences_->file_name_template, &QLineEdit::textChanged, this,
-          &MainWindow::PreviewFileName);
-  connect(preferences_->date_format, &QComboBox::currentIndexChanged, this,
-          &MainWindow::PreviewFileName);
-  connect(preferences_->restore_default_name, &QPushButton::clicked, this,
-          &MainWindow::ActionDFNExecute);
-  connect(card_decks_->decks, &QListWidget::itemSelectionChanged, this,
-          [this] { Guarded(this, [this] { Action3CardDeckExecute(); }); });
-  connect(preferences_->reset_window, &QPushButton::clicked, this, &MainWindow::Button1Click);
-  connect(findChild<QPushButton*>(QStringLiteral("ButtonConvert")), &QPushButton::clicked, this,
-          [this] { Guarded(this, [this] { ConvertOldDescriptions(app_); }); });
+  OnUserAction(preferences_->reset_window, &QPushButton::clicked, this, &MainWindow::Button1Click);
+  OnUserAction(findChild<QPushButton*>(QStringLiteral("ButtonConvert")), &QPushButton::clicked,
+               this, [this] { ConvertOldDescriptions(app_); });
 }
 
 std::string MainWindow::ReadingPagePath() const {
@@ -80,30 +89,28 @@ PageOptions MainWindow::GatherPageOptions() const {
   return options;
 }
 
-Lines MainWindow::RenderHeldReading() {
+Lines MainWindow::RenderReadingPage(const Lines& reading, const std::string& deck_folder) {
   // The chosen description set is read once per page, and only if the page shows texts.
   std::optional<Lines> description_set;
   RenderInputs inputs;
-  inputs.reading = &held_reading_;
+  inputs.reading = &reading;
   inputs.titles = &card_title_list_;
-  inputs.deck_folder = deck_folder_;
+  inputs.deck_folder = deck_folder;
   inputs.options = GatherPageOptions();
   inputs.words = InterfacePageWords();
   inputs.descriptions = [&](const std::string& section) {
     if (!description_set) description_set = SourceLines(Sources(), "CDS");
     return SectionReader(*description_set, section);
   };
-  RenderedPage rendered = RenderReading(inputs);
-  orientation_labels_ = std::move(rendered.orientation_labels);
-  return std::move(rendered.page);
+  return std::move(RenderReading(inputs).page);
 }
 
-void MainWindow::ShowDealtReading() {
-  PreviewFileName();
-  reading_page_->file_name->setText(preferences_->file_name_preview->text());
-  const Lines page = RenderHeldReading();
+void MainWindow::ShowReading(Lines reading, std::string deck_folder, const QString& file_name) {
+  WriteLinesFile(ReadingPagePath(), RenderReadingPage(reading, deck_folder));
+  held_reading_ = std::move(reading);
+  deck_folder_ = std::move(deck_folder);
+  reading_page_->file_name->setText(file_name);
   page_control_->setTabVisible(kReading, true);
-  WriteLinesFile(ReadingPagePath(), page);
   reading_page_->view->Navigate(ReadingPagePath());
   page_control_->setCurrentIndex(kReading);
   if (preferences_->always_full_screen->isChecked()) ButtonFSVClick();

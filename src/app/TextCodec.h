@@ -14,12 +14,14 @@ inline QString ToQString(const std::string& bytes) {
 
 inline std::string ToBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
-// The hard lines of a multi-line field's text (not its wrapped display lines); an empty text has
-// none.
+// The hard lines of a multi-line field's text (not its wrapped display lines). A line break ends
+// a line, so the empty rest after a final break is no line: "abc\n" is one line, "\n" one empty
+// line, and an empty text has none.
 inline std::vector<std::string> HardLines(const QString& text) {
+  QStringList parts = text.split(QLatin1Char('\n'));
+  if (parts.back().isEmpty()) parts.removeLast();
   std::vector<std::string> lines;
-  if (text.isEmpty()) return lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToBytes(line));
+  for (const QString& line : parts) lines.push_back(ToBytes(line));
   return lines;
 }
 

@@ -83,13 +83,12 @@ DescriptionsEditorPage::DescriptionsEditorPage(const AppFolder& app,
   note->setGeometry(191, 415, 450, 30);
   note->setWordWrap(true);
 
-  connect(cards_, &QListWidget::itemClicked, this,
-          [this] { Guarded(this, [this] { ShowCardDescription(); }); });
-  connect(cards_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0 && cards_->hasFocus()) Guarded(this, [this] { ShowCardDescription(); });
+  OnUserAction(cards_, &QListWidget::itemClicked, this,
+               &DescriptionsEditorPage::ShowCardDescription);
+  OnUserAction(cards_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && cards_->hasFocus()) ShowCardDescription();
   });
-  connect(save_, &QPushButton::clicked, this,
-          [this] { Guarded(this, [this] { SaveCardDescription(); }); });
+  OnUserAction(save_, &QPushButton::clicked, this, &DescriptionsEditorPage::SaveCardDescription);
 }
 
 std::optional<int> DescriptionsEditorPage::ChosenCard() const {

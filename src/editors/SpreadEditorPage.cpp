@@ -110,7 +110,7 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
     const CardPlace place = DefaultCardPlace(position);
     card->move(place.left, place.top);
     card->setVisible(position == 1);
-    connect(card, &CardPanel::Released, this, [this](CardPanel* released) { SnapCardPanel(released); });
+    OnUserAction(card, &CardPanel::Released, this, &SpreadEditorPage::SnapCardPanel);
     cards_[static_cast<std::size_t>(position - 1)] = card;
   }
 
@@ -182,22 +182,20 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   list_column->addWidget(delete_, 2, 1);
   list_column->setRowStretch(3, 1);
 
-  auto guarded = [this](void (SpreadEditorPage::*command)()) {
-    return [this, command] { Guarded(this, [&] { (this->*command)(); }); };
-  };
-  connect(apply, &QPushButton::clicked, this, guarded(&SpreadEditorPage::ApplyCardCount));
-  connect(typed_count_, &QLineEdit::returnPressed, this, guarded(&SpreadEditorPage::ApplyCardCount));
-  connect(track_bar_, &QSlider::valueChanged, this, &SpreadEditorPage::TrackBarMoved);
-  connect(track_bar_, &QSlider::sliderMoved, this, [this](int value) {
+  OnUserAction(apply, &QPushButton::clicked, this, &SpreadEditorPage::ApplyCardCount);
+  OnUserAction(typed_count_, &QLineEdit::returnPressed, this, &SpreadEditorPage::ApplyCardCount);
+  OnUserAction(track_bar_, &QSlider::valueChanged, this, &SpreadEditorPage::TrackBarMoved);
+  OnUserAction(track_bar_, &QSlider::sliderMoved, this, [this](int value) {
     QToolTip::showText(track_bar_->mapToGlobal(QPoint(track_bar_->width() / 2, track_bar_->height())),
                        QString::number(value), track_bar_);
   });
-  connect(new_, &QPushButton::clicked, this, guarded(&SpreadEditorPage::New));
-  connect(save_, &QPushButton::clicked, this, guarded(&SpreadEditorPage::Save));
-  connect(load_, &QPushButton::clicked, this, guarded(&SpreadEditorPage::Load));
-  connect(delete_, &QPushButton::clicked, this, guarded(&SpreadEditorPage::Delete));
-  connect(files_, &QListWidget::itemSelectionChanged, this, &SpreadEditorPage::UpdateSpreadButtons);
-  connect(title_, &QLineEdit::textChanged, this, &SpreadEditorPage::CleanSpreadTitle);
+  OnUserAction(new_, &QPushButton::clicked, this, &SpreadEditorPage::New);
+  OnUserAction(save_, &QPushButton::clicked, this, &SpreadEditorPage::Save);
+  OnUserAction(load_, &QPushButton::clicked, this, &SpreadEditorPage::Load);
+  OnUserAction(delete_, &QPushButton::clicked, this, &SpreadEditorPage::Delete);
+  OnUserAction(files_, &QListWidget::itemSelectionChanged, this,
+               &SpreadEditorPage::UpdateSpreadButtons);
+  OnUserAction(title_, &QLineEdit::textChanged, this, &SpreadEditorPage::CleanSpreadTitle);
 }
 
 void SpreadEditorPage::WritePositionGridHeadings() {

@@ -110,6 +110,74 @@ class DatabaseTest : public QObject {
     QCOMPARE(window.HeldReading(), held);
   }
 
+  // Load A, then a B that cannot be shown: A stays held, shown and named, and saving it again
+  // stores A's own bytes.
+  void AFailedLoadNeverOverwritesTheShownReading_data() {
+    QTest::addColumn<QString>("broken");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("bad card count") << "file";
+    QTest::newRow("link to a file outside") << "link";
+  }
+  void AFailedLoadNeverOverwritesTheShownReading() {
+    QFETCH(QString, broken);
+    test::TestAppFolder app("basic");
+    {
+      MainWindow writer(app.App());
+      writer.show();
+      Click(writer, "Button2");
+      Find<QLineEdit>(writer, "Edit2")->setText("A");
+      Click(writer, "Button4");
+    }
+    const QByteArray stored = app.Read("database/A.srml");
+    QByteArray bad = stored;
+    bad.replace("[CARDS]\r\n3\r\n", "[CARDS]\r\nabc\r\n");
+    QVERIFY(bad != stored);
+    if (broken == "file") {
+      app.Write("database/B.srml", bad);
+    } else {
+      app.Write("outside/B.srml", bad);
+      QVERIFY(QFile::link(app.Path("outside/B.srml"), app.Path("database/B.srml")));
+    }
+    MainWindow window(app.App());
+    window.show();
+    auto* list = Find<QListWidget>(window, "FileListBox1");
+    QCOMPARE(Entries(window), QStringList({"A", "B"}));
+    list->setCurrentRow(0);
+    Click(window, "Button8");
+    const Lines held = window.HeldReading();
+    const std::string deck_folder = window.DeckFolder();
+    const QByteArray page = app.Read("xfiles/newSpread-0001.html");
+
+    list->setCurrentRow(1);
+    Click(window, "Button8");
+    QCOMPARE(MessageBox::TakeShownErrors(), QStringList("'abc' is not a valid integer value."));
+    QCOMPARE(window.HeldReading(), held);
+    QCOMPARE(window.DeckFolder(), deck_folder);
+    QCOMPARE(Find<QLineEdit>(window, "Edit2")->text(), QStringLiteral("A"));
+    QCOMPARE(app.Read("xfiles/newSpread-0001.html"), page);
+
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    Click(window, "Button4");
+    QCOMPARE(app.Read("database/A.srml"), stored);
+  }
+
+  // With nothing held, or no name, a save writes nothing at all.
+  void SavingWithoutAReadingOrANameWritesNothing() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    auto* save = Find<QPushButton>(window, "Button4");
+    Find<QLineEdit>(window, "Edit2")->setText("Nothing");
+    QVERIFY(save->isEnabled());
+    Click(window, "Button4");
+    QCOMPARE(QDir(app.Path("database")).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    Click(window, "Button2");
+    Find<QLineEdit>(window, "Edit2")->setText("   ");
+    Click(window, "Button4");
+    QCOMPARE(QDir(app.Path("database")).entryList(QDir::Files | QDir::Hidden), QStringList());
+  }
+
   void DeletingSelectsTheNextEntryAndRemoveAllIsLocked() {
     test::TestAppFolder app("basic");
     for (const char* name : {"a", "b", "c", "d", "e"}) {

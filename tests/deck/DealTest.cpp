@@ -112,6 +112,32 @@ class DealTest : public QObject {
     QVERIFY(Find<QPushButton>(window, "Button4")->isEnabled());
   }
 
+  // A line break ends a line: the empty rest after a final break is no line of the question.
+  void QuestionLinesAreTheTypedLines_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("empty") << "" << QStringList();
+    QTest::newRow("one line") << "abc" << QStringList{"abc<br />"};
+    QTest::newRow("final break") << "abc\n" << QStringList{"abc<br />"};
+    QTest::newRow("only a break") << "\n" << QStringList{"<br />"};
+    QTest::newRow("empty line inside") << "a\n\nb" << QStringList{"a<br />", "<br />", "b<br />"};
+    QTest::newRow("two final breaks") << "a\n\n" << QStringList{"a<br />", "<br />"};
+  }
+  void QuestionLinesAreTheTypedLines() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, stored);
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    Find<QPlainTextEdit>(window, "Memo3")->setPlainText(typed);
+    Click(window, "Button2");
+    QStringList question;
+    for (const std::string& line : SectionReader(window.HeldReading(), "QUESTION")) {
+      question << QString::fromStdString(line);
+    }
+    QCOMPARE(question, stored);
+  }
+
   void ABadBlankCountStopsTheShuffleAndTheDeal() {
     test::TestAppFolder app("basic");
     MainWindow window(app.App());
@@ -141,6 +167,8 @@ class DealTest : public QObject {
     const Lines first = window.HeldReading();
     QVERIFY(!first.empty());
     const QByteArray page = app.Read("xfiles/newSpread-0001.html");
+    auto* name = Find<QLineEdit>(window, "Edit2");
+    name->setText("First");
 
     QByteArray spread = app.Read("spreads/Three Cards.srml");
     spread.replace("[CARDS]\r\n3\r\n", "[CARDS]\r\nthree\r\n");
@@ -149,6 +177,7 @@ class DealTest : public QObject {
     QCOMPARE(MessageBox::TakeShownErrors(), QStringList("'three' is not a valid integer value."));
     QCOMPARE(window.HeldReading(), first);
     QCOMPARE(app.Read("xfiles/newSpread-0001.html"), page);
+    QCOMPARE(name->text(), QStringLiteral("First"));
 
     app.Remove("spreads/Three Cards.srml");
     Click(window, "Button2");
