@@ -110,6 +110,11 @@ void MainWindow::BuildPages() {
   about_page_ = new AboutPage(ToQString(app_.Path("guide/user-guide.html")));
   page_control_->addTab(about_page_, ImageListIcon(0), QStringLiteral("About Program"));
 
+  // The maintenance page is never the user's, and a reading page only once a reading exists, even
+  // when start-up stops before its steps hide them.
+  ShowTab(kSys, false);
+  ShowTab(kReading, false);
+
   QStatusBar* status = new QStatusBar(this);
   status->setObjectName(QStringLiteral("StatusBar1"));
   status->setSizeGripEnabled(false);
@@ -128,7 +133,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"SetStatusNotice", [this] { status_text_->setText(QString::fromLatin1(kStatusNotice)); }},
       {"FillVersionTexts", [this] { about_page_->FillVersionTexts(); }},
       {"EnableInlineImages", [] { HtmlView::EnableInlineImages(); }},
-      {"HideSysTab", [this] { page_control_->setTabVisible(kSys, false); }},
+      {"HideSysTab", [this] { ShowTab(kSys, false); }},
       {"FillTitleAlternatives", [this] { titles_editor_->FillTitleAlternatives(); }},
       {"RefreshSpreadList", [this] { RefreshSpreadList(); }},
       {"UpdateDealButtons", [this] { UpdateDealButtons(); }},
@@ -142,7 +147,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"ReadSettings", [this] { ReadSettings(); }},
       {"ActionLSDExecute", [this] { ActionLSDExecute(); }},
       {"AdjustDeckChoice", [this] { AdjustDeckChoice(); }},
-      {"HideReadingTab", [this] { page_control_->setTabVisible(kReading, false); }},
+      {"HideReadingTab", [this] { ShowTab(kReading, false); }},
       {"Action1Execute", [this] { Action1Execute(); }},
       {"Action3CardDeckExecute", [this] { Action3CardDeckExecute(); }},
       {"Action2Execute", [this] { Action2Execute(); }},
@@ -165,6 +170,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // Closing is always allowed; a failing shutdown step is dropped silently.
   RunSteps(ShutdownSteps());
   event->accept();
+}
+
+void MainWindow::ShowTab(Page page, bool shown) {
+  // The tab bar's keys and wheel step over disabled tabs only, so a hidden tab is disabled too.
+  page_control_->setTabVisible(page, shown);
+  page_control_->setTabEnabled(page, shown);
 }
 
 void MainWindow::CenterOnDesktop() {

@@ -112,6 +112,8 @@ class MainWindow : public QMainWindow {
   void BuildPages();
   void ConnectHandlers();
   void CenterOnDesktop();
+  // Shows or hides the tab of `page`; no click, key or wheel reaches a hidden one.
+  void ShowTab(Page page, bool shown);
   std::vector<Step> ShutdownSteps();
 
   // Steps and commands that more than one handler runs.

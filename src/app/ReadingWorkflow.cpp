@@ -110,7 +110,7 @@ void MainWindow::ShowReading(Lines reading, std::string deck_folder, const QStri
   held_reading_ = std::move(reading);
   deck_folder_ = std::move(deck_folder);
   reading_page_->file_name->setText(file_name);
-  page_control_->setTabVisible(kReading, true);
+  ShowTab(kReading, true);
   reading_page_->view->Navigate(ReadingPagePath());
   page_control_->setCurrentIndex(kReading);
   if (preferences_->always_full_screen->isChecked()) ButtonFSVClick();

@@ -5,7 +5,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,6 +22,44 @@ class MainWindowTest : public QObject {
 
  private slots:
   void initTestCase() { MessageBox::SetTestMode(true); }
+
+  // Ctrl+Tab, Ctrl+Shift+Tab and the wheel over the tab bar step through the shown pages only.
+  void NoKeyOrWheelReachesAHiddenPage() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    QList<int> forward, backward, wheeled;
+    for (int step = 0; step < 8; ++step) {
+      QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier);
+      forward << pages->currentIndex();
+    }
+    for (int step = 0; step < 8; ++step) {
+      QTest::keyClick(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+      backward << pages->currentIndex();
+    }
+    pages->setCurrentIndex(0);
+    QTabBar* bar = pages->tabBar();
+    for (int step = 0; step < 7; ++step) {
+      const QPointF at = bar->tabRect(pages->currentIndex()).center();
+      QWheelEvent wheel(at, bar->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(bar, &wheel);
+      wheeled << pages->currentIndex();
+    }
+    QCOMPARE(forward, (QList<int>{2, 4, 5, 6, 7, 0, 2, 4}));
+    QCOMPARE(backward, (QList<int>{2, 0, 7, 6, 5, 4, 2, 0}));
+    QCOMPARE(wheeled, (QList<int>{2, 4, 5, 6, 7, 7, 7}));
+
+    // Once a reading exists its page is one of them.
+    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QCOMPARE(pages->currentIndex(), 1);
+    QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(pages->currentIndex(), 2);
+    QTest::keyClick(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pages->currentIndex(), 1);
+  }
 
   void StartsOnTheNewSpreadPageWithSysAndReadingHidden() {
     test::TestAppFolder app("basic");

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QStatusBar>
@@ -26,6 +27,22 @@ class ReadingViewTest : public QObject {
  private slots:
   void initTestCase() { MessageBox::SetTestMode(true); }
   void cleanup() { QCOMPARE(MessageBox::TakeShownErrors(), QStringList()); }
+
+  // Every click on a deck views it, the selected one too: a renamed suit shows at once.
+  void ClickingTheSelectedDeckViewsItAgain() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    auto* decks = Find<QListWidget>(window, "FileListBox2");
+    QVERIFY(!decks->selectedItems().isEmpty());
+    QVERIFY(!app.Read("cards/preview.srml").contains("Flames"));
+    Find<QComboBox>(window, "EditWands")->setEditText("Flames");
+    Find<QTabWidget>(window, "PageControl1")->setCurrentIndex(MainWindow::kCardDecks);
+    QListWidgetItem* selected = decks->selectedItems().first();
+    QTest::mouseClick(decks->viewport(), Qt::LeftButton, {},
+                      decks->visualItemRect(selected).center());
+    QVERIFY(app.Read("cards/preview.srml").contains("Flames"));
+  }
 
   void FullScreenAndBack() {
     test::TestAppFolder app("basic");
