@@ -1,5 +1,7 @@
 #include "app/MessageBox.h"
 
+#include <QApplication>
+
 #include "app/AppError.h"
 #include "app/TextCodec.h"
 
@@ -11,6 +13,16 @@ QMessageBox::StandardButton next_answer = QMessageBox::Cancel;
 QStringList shown_errors;
 QStringList asked_questions;
 
+// A window that stays on top of the others (the splash while the program starts) would cover the
+// box and keep the user waiting for nothing: it steps aside. Modal windows are left alone.
+void UncoverBox() {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && !top->isModal() && top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+      top->hide();
+    }
+  }
+}
+
 }  // namespace
 
 void MessageBox::ShowError(QWidget* parent, const std::string& message) {
@@ -19,6 +31,7 @@ void MessageBox::ShowError(QWidget* parent, const std::string& message) {
     shown_errors << text;
     return;
   }
+  UncoverBox();
   QMessageBox box(QMessageBox::Critical, QStringLiteral("SIBYLON"), text, QMessageBox::Ok, parent);
   box.exec();
 }
@@ -33,6 +46,7 @@ QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, const QString& text
   QMessageBox box(QMessageBox::Question, QStringLiteral("What to do?"), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
+  UncoverBox();
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -148,6 +148,8 @@ void MainWindow::ActionDFNExecute() {
 }
 
 void MainWindow::ButtonFSVClick() {
+  // Taken first: changing the window's flags below hides it and forgets where it stood.
+  windowed_position_ = pos();
   full_screen_frame_->layout()->addWidget(reading_page_->Panel());
   reading_page_->Panel()->show();
   page_control_->hide();
@@ -156,7 +158,6 @@ void MainWindow::ButtonFSVClick() {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   statusBar()->hide();
   full_screen_frame_->show();
-  windowed_position_ = pos();
   // Without a window manager to honour the full-screen state, the geometry still covers the screen.
   if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
   showFullScreen();
@@ -171,10 +172,13 @@ void MainWindow::ButtonNSVClick() {
   full_screen_frame_->hide();
   page_control_->show();
   reading_page_->TakeBackPanel();
+  // The full-screen state is left while the window is still shown, so that the window manager
+  // drops it; then the frame comes back, at the place the window had.
+  setWindowState(windowState() & ~Qt::WindowFullScreen);
   setWindowFlags(kFramedWindow);
-  showNormal();
   setFixedSize(789, 558);
   move(windowed_position_);
+  show();
   statusBar()->show();
   reading_page_->restore_window->hide();
   reading_page_->return_new_spread->hide();
