@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/AboutPage.h"
+#include "app/EnterClicksButtons.h"
 #include "app/ImageList.h"
 #include "app/MessageBox.h"
 #include "app/NamedControls.h"
@@ -45,6 +46,7 @@ QFont WindowFont() {
 
 MainWindow::MainWindow(AppFolder app, QWidget* parent) : QMainWindow(parent), app_(std::move(app)) {
   setObjectName(QStringLiteral("TForm1"));
+  EnterClicksButtons::Install();
   setWindowFlags(kFramedWindow);
   setFont(WindowFont());
   setFixedSize(789, 558);

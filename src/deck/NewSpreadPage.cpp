@@ -61,6 +61,11 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   preview->setObjectName(QStringLiteral("CppWebBrowser2"));
   right->addWidget(preview, 1);
   layout->addWidget(choice, 1);
+
+  // Tab follows a reading's flow: who asks, what, which spread, then the deal.
+  QWidget* const order[] = {name, remember_name, question, spreads, shuffle, deal, shuffle_and_deal,
+                            preview};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 std::optional<std::string> NewSpreadPage::SelectedSpread() const {

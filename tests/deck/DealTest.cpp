@@ -1,5 +1,6 @@
 // The New Spread page and the deal, driven through the main window as a user would.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -136,6 +137,35 @@ class DealTest : public QObject {
       question << QString::fromStdString(line);
     }
     QCOMPARE(question, stored);
+  }
+
+  // The keyboard alone: Tab walks the page in the order of a reading, Enter presses a button.
+  void TheKeyboardAloneDealsAReading() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Click(window, "ButtonShuffle");  // the deal button takes the focus only once it can deal
+    Find<QLineEdit>(window, "LabeledEdit1")->setFocus();
+    QStringList order;
+    for (int step = 0; step < 6; ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, QStringList({"CheckBox2", "Memo3", "ListBox3", "ButtonShuffle", "ButtonDeal",
+                                 "Button2"}));
+    auto* deal = Find<QPushButton>(window, "ButtonDeal");
+    deal->setFocus();
+    QTest::keyClick(deal, Qt::Key_Return);
+    auto* pages = Find<QTabWidget>(window, "PageControl1");
+    QCOMPARE(pages->currentIndex(), int(MainWindow::kReading));
+    QVERIFY(!window.HeldReading().empty());
+
+    pages->setCurrentIndex(MainWindow::kNewSpread);
+    auto* shuffle = Find<QPushButton>(window, "ButtonShuffle");
+    shuffle->setFocus();
+    QTest::keyClick(shuffle, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(shuffle->text(), QStringLiteral("Shuffle [1]"));
   }
 
   void ABadBlankCountStopsTheShuffleAndTheDeal() {
