@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "app/AppError.h"
+#include "app/TempFileName.h"
 
 namespace sibylon {
 namespace {
@@ -19,7 +20,8 @@ std::vector<std::string> ListEntries(const std::string& folder, Keep keep) {
   std::vector<std::string> names;
   while (dirent* entry = readdir(dir)) {
     std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
+    // An unfinished save's temporary file is no document of the folder.
+    if (name == "." || name == ".." || IsTempFileName(name)) continue;
     struct stat info;
     std::string path = folder;
     if (!path.empty() && path.back() != '/') path += '/';

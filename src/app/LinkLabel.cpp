@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "htmlview/LinkTarget.h"
+
 namespace sibylon {
 
 LinkLabel::LinkLabel(const QString& text, const QUrl& address, QWidget* parent)
@@ -14,7 +16,10 @@ LinkLabel::LinkLabel(const QString& text, const QUrl& address, QWidget* parent)
   setCursor(Qt::PointingHandCursor);
   setToolTip(QStringLiteral("Click to Visit WebSite"));
   SetColor(Qt::darkGreen);
-  connect(this, &LinkLabel::clicked, this, [address] { QDesktopServices::openUrl(address); });
+  // A local file (the user guide) or a web or mail address; no other scheme leaves the program.
+  connect(this, &LinkLabel::clicked, this, [address] {
+    if (LinkTargetOf(address) != LinkTarget::kRefused) QDesktopServices::openUrl(address);
+  });
 }
 
 void LinkLabel::SetColor(const QColor& color) {

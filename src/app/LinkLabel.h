@@ -6,7 +6,8 @@
 namespace sibylon {
 
 // A label that acts as a link: green and underlined, maroon while the pointer is over it, and a
-// click opens its address with the desktop's default handler.
+// click opens its address with the desktop's default handler (local files and web and mail
+// addresses only).
 class LinkLabel : public QLabel {
   Q_OBJECT
 

@@ -17,6 +17,7 @@
 #include "app/MessageBox.h"
 #include "app/NamedControls.h"
 #include "app/ProductInfo.h"
+#include "app/TempFileName.h"
 #include "app/TextCodec.h"
 #include "database/DatabasePage.h"
 #include "deck/NewSpreadPage.h"
@@ -128,6 +129,13 @@ void MainWindow::BuildPages() {
   setStatusBar(status);
 }
 
+void MainWindow::RemoveSaveLeftovers() {
+  for (const std::string_view folder : {kDatabaseFolder, kSpreadsFolder, kDescriptionsFolder,
+                                        kTitlesFolder, kXFilesFolder, kCardsFolder}) {
+    RemoveTempFileLeftovers(app_.Path(folder), started_);
+  }
+}
+
 std::vector<Step> MainWindow::StartupSteps() {
   return {
       {"ShowFirstPage", [this] { page_control_->setCurrentIndex(kNewSpread); }},
@@ -140,7 +148,9 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"RefreshSpreadList", [this] { RefreshSpreadList(); }},
       {"UpdateDealButtons", [this] { UpdateDealButtons(); }},
       {"WritePositionGridHeadings", [this] { spread_editor_->WritePositionGridHeadings(); }},
-      {"DetermineAppFolder", [] {}},  // the window is built on its AppFolder (App())
+      // The window is built on its AppFolder (App()); its data folders lose what unfinished
+      // saves of earlier runs left behind.
+      {"DetermineAppFolder", [this] { RemoveSaveLeftovers(); }},
       {"PointSpreadEditorList", [this] { spread_editor_->ReadSpreadFiles(); }},
       {"FillDescriptionSetList", [this] { FillDescriptionSetList(); }},
       {"DrawCardTable", [this] { spread_editor_->DrawCardTable(); }},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
   void CenterOnDesktop();
   // Shows or hides the tab of `page`; no click, key or wheel reaches a hidden one.
   void ShowTab(Page page, bool shown);
+  void RemoveSaveLeftovers();
   std::vector<Step> ShutdownSteps();
 
   // Steps and commands that more than one handler runs.
@@ -149,6 +151,8 @@ class MainWindow : public QMainWindow {
   std::string SelectedDeckFolder(const char* separator) const;
 
   AppFolder app_;
+  // Temporary files older than this window are saves that an earlier run did not finish.
+  const std::chrono::system_clock::time_point started_ = std::chrono::system_clock::now();
   std::optional<StepFailure> startup_failure_;
 
   QTabWidget* page_control_ = nullptr;  // PageControl1

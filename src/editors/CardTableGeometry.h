@@ -17,7 +17,8 @@ CardPlace DefaultCardPlace(int position);
 
 // The snap of a released card, by the last digit of the coordinate's decimal text: 1 or 6 go down
 // one, 2 or 7 down two, 3 or 8 up two, 4 or 9 up one; for coordinates of 0 or more this is the
-// nearest multiple of 5.
-int SnapCoordinate(int value);
+// nearest multiple of 5. 64-bit, so that every coordinate has its exact result (the smallest
+// ones move below the int range).
+long long SnapCoordinate(int value);
 
 }  // namespace sibylon

@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <limits>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -255,11 +258,17 @@ void SpreadEditorPage::CleanSpreadTitle() {
 }
 
 void SpreadEditorPage::SnapCardPanel(CardPanel* panel) {
-  const int top = SnapCoordinate(panel->y());
-  const int left = SnapCoordinate(panel->x());
+  const long long top = SnapCoordinate(panel->y());
+  const long long left = SnapCoordinate(panel->x());
   last_top_->setText(QString::number(top));
   last_left_->setText(QString::number(left));
-  panel->move(left, top);
+  // A widget's place is an int; only a card far off the table (which no pointer reaches) can
+  // snap beyond that range, and it stays at the range's end.
+  const auto on_widget = [](long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+  };
+  panel->move(on_widget(left), on_widget(top));
 }
 
 void SpreadEditorPage::ShowCards(int count) {

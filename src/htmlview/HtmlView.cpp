@@ -2,8 +2,10 @@
 
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -11,20 +13,18 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 
-#include "app/AppError.h"
 #include "app/TextCodec.h"
+#include "htmlview/LinkTarget.h"
 #include "srml/FileBytes.h"
 
 namespace sibylon {
 namespace {
 
-bool IsLocal(const QUrl& url) {
-  const QString scheme = url.scheme();
-  return scheme == QLatin1String("file") || scheme == QLatin1String("data") ||
-         scheme == QLatin1String("about") || scheme == QLatin1String("blob") ||
-         scheme == QLatin1String("qrc");
-}
+bool IsLocal(const QUrl& url) { return LinkTargetOf(url) == LinkTarget::kView; }
 
 // Refuses every request that would leave the machine: pictures, style sheets or frames that a
 // stored text names by web address simply do not load.
@@ -36,17 +36,62 @@ class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
   }
 };
 
-// A clicked link to a web address goes to the system browser; the view itself only moves between
-// local pages and anchors inside them.
+// A clicked web or mail link goes to the system's handler; the view itself only moves between
+// local pages and anchors inside them; any other address goes nowhere.
 class LocalPage : public QWebEnginePage {
  public:
   using QWebEnginePage::QWebEnginePage;
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool main_frame) override {
-    if (IsLocal(url)) return true;
-    if (type == NavigationTypeLinkClicked && main_frame) QDesktopServices::openUrl(url);
+    const LinkTarget target = LinkTargetOf(url);
+    if (target == LinkTarget::kView) return true;
+    if (target == LinkTarget::kSystemHandler && type == NavigationTypeLinkClicked && main_frame) {
+      QDesktopServices::openUrl(url);
+    }
     return false;
+  }
+};
+
+constexpr char kPageHost[] = "local";
+
+// The scheme has to be known before the web engine starts up, and the engine starts with the
+// application object; registering while this file's statics are built is early enough for every
+// program that shows an HtmlView (the program and its tests alike).
+const bool kPageSchemeRegistered = [] {
+  QWebEngineUrlScheme scheme(kPageScheme);
+  scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+  // Local like file: pages on it may show local pictures, and nothing from the web reaches it.
+  scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+  QWebEngineUrlScheme::registerScheme(scheme);
+  return true;
+}();
+
+QString MimeTypeOf(const QString& path) {
+  // The program writes its previews as .srml; they hold XHTML.
+  if (path.endsWith(QLatin1String(".srml"), Qt::CaseInsensitive)) {
+    return QStringLiteral("text/html");
+  }
+  static const QMimeDatabase types;
+  return types.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+}
+
+// Serves the files behind the view's own scheme: the page itself and what it names relative to
+// its folder. The web engine reads the file while it shows it, whatever its size.
+class PageSchemeHandler : public QWebEngineUrlSchemeHandler {
+ public:
+  using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+  void requestStarted(QWebEngineUrlRequestJob* job) override {
+    const QString path = job->requestUrl().path(QUrl::FullyDecoded);
+    auto* file = new QFile(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+      delete file;
+      job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+      return;
+    }
+    // The engine reads the file until the job ends; the file must outlive it.
+    QObject::connect(job, &QObject::destroyed, file, &QObject::deleteLater);
+    job->reply(MimeTypeOf(path).toUtf8(), file);
   }
 };
 
@@ -54,6 +99,7 @@ QWebEngineProfile* SharedProfile() {
   static QWebEngineProfile* profile = [] {
     auto* shared = new QWebEngineProfile();  // off the record: nothing is kept on disk
     shared->setUrlRequestInterceptor(new LocalOnlyInterceptor(shared));
+    shared->installUrlSchemeHandler(kPageScheme, new PageSchemeHandler(shared));
     QWebEngineSettings* settings = shared->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
@@ -71,9 +117,6 @@ bool IsPageExtension(const QString& path) {
          suffix == QLatin1String("xhtml");
 }
 
-// Pages up to this size go to the view as content; larger ones are loaded by address.
-constexpr qsizetype kMaxContentBytes = 2 * 1024 * 1024 - 4096;
-
 }  // namespace
 
 HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent) {
@@ -85,23 +128,20 @@ void HtmlView::EnableInlineImages() {
   SharedProfile()->settings()->setAttribute(QWebEngineSettings::AutoLoadImages, true);
 }
 
+QUrl HtmlView::PageUrl(const std::string& path) {
+  const QString file = ToQString(path);
+  QUrl url = QUrl::fromLocalFile(file);
+  if (IsPageExtension(file)) return url;
+  // A file address with another extension would be shown as text: the view's own scheme serves
+  // it as a page, and the pictures it names relative to its folder through the same scheme.
+  url.setScheme(QString::fromLatin1(kPageScheme));
+  url.setHost(QString::fromLatin1(kPageHost));
+  return url;
+}
+
 void HtmlView::Navigate(const std::string& path) {
   shown_file_ = path;
-  const QString file = ToQString(path);
-  const QUrl url = QUrl::fromLocalFile(file);
-  if (!IsPageExtension(file)) {
-    try {
-      const std::string bytes = ReadFileBytes(path);
-      if (static_cast<qsizetype>(bytes.size()) <= kMaxContentBytes) {
-        setContent(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                   QStringLiteral("text/html"), url);
-        return;
-      }
-    } catch (const AppError&) {
-      // the view shows its own page for a file it cannot open
-    }
-  }
-  load(url);
+  load(PageUrl(path));
 }
 
 void HtmlView::PrintPreview() {

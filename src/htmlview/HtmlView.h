@@ -6,8 +6,8 @@
 namespace sibylon {
 
 // The program's one HTML view. It shows pages that the program wrote itself as local files, with
-// the local pictures they name; it runs no script and loads nothing from the network, and a link
-// to a web address opens in the system browser.
+// the local pictures they name; it runs no script and loads nothing from the network, a web or
+// mail link opens in the system's handler and a link of any other scheme goes nowhere.
 class HtmlView : public QWebEngineView {
   Q_OBJECT
 
@@ -26,6 +26,10 @@ class HtmlView : public QWebEngineView {
 
   // Lets every view show the pictures that its pages name.
   static void EnableInlineImages();
+
+  // The address under which the view shows the local file `path`: its file address for a web
+  // page, an address of the view's own scheme for any other extension.
+  static QUrl PageUrl(const std::string& path);
 
   // The file last navigated to.
   const std::string& ShownFile() const { return shown_file_; }

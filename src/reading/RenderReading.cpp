@@ -23,10 +23,13 @@ const std::string& LineAt(const Lines& lines, int index) {
   return lines[static_cast<std::size_t>(index)];
 }
 
+// The page's arithmetic is 64-bit: every place that the integer conversion accepts gives its exact
+// pixel value (5 x 999999999 does not fit an int).
+
 // x * 4.4 to the nearest integer, in whole numbers: 22x / 5 is never halfway between two.
-int ScaleLeft(int x) {
-  const long long scaled = 22LL * x;
-  return static_cast<int>(scaled >= 0 ? (scaled + 2) / 5 : -((-scaled + 2) / 5));
+long long ScaleLeft(long long x) {
+  const long long scaled = 22 * x;
+  return scaled >= 0 ? (scaled + 2) / 5 : -((-scaled + 2) / 5);
 }
 
 std::string ImageTag(const std::string& reference) {
@@ -187,10 +190,10 @@ RenderedPage RenderReading(const RenderInputs& in) {
   rendered.orientation_labels = OrientationLabels(mirrors, o);
   const std::vector<std::string>& labels = rendered.orientation_labels;
 
-  int deepest = 0;
+  long long deepest = 0;
   // The table is as deep as the lowest place of all the lines, not only of the cards dealt.
   for (const std::string& line : positions) {
-    deepest = std::max(deepest, StrToInt(SplitPositionLine(line).top));
+    deepest = std::max<long long>(deepest, StrToInt(SplitPositionLine(line).top));
   }
   const std::string& name = LineAt(spread, 0);
 
@@ -229,7 +232,7 @@ RenderedPage RenderReading(const RenderInputs& in) {
     const CardPlace place = ParsePosition(LineAt(positions, i));
     page.push_back(
         "<div id=\"C\" align=\"center\" style=\"left:" + std::to_string(ScaleLeft(place.left) - 5) +
-        "px; top:" + std::to_string(5 * place.top - 5) + "px\">");
+        "px; top:" + std::to_string(5LL * place.top - 5) + "px\">");
     if (o.numbers) page.push_back("<span class=\"cp\">" + n + "</span><br />");
     page.push_back("<a href=\"#a" + n + "\">");
     page.push_back(ImageTag(picture(i)) + "</a>");

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "app/AppError.h"
+#include "app/TempFileName.h"
 
 namespace sibylon {
 
@@ -40,6 +41,16 @@ mode_t ModeForNewFile() {
   return 0666 & ~mask;
 }
 
+// Makes the rename itself durable: until the folder's entry reaches the disk, a power cut can
+// bring back the old file. A folder that cannot be synced (some file systems refuse) changes
+// nothing about the save, which has already happened.
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 void SaveToFile(const std::string& path, std::string_view bytes) {
@@ -52,8 +63,7 @@ void SaveToFile(const std::string& path, std::string_view bytes) {
   }
   std::string::size_type slash = path.rfind('/');
   std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string temp = folder + "." + base + ".XXXXXX";
+  std::string temp = TempFileTemplate(path);
   int fd = ::mkstemp(temp.data());
   if (fd < 0) throw CannotCreateFile(path, errno);
   auto fail = [&](int error) {
@@ -81,6 +91,7 @@ void SaveToFile(const std::string& path, std::string_view bytes) {
     ::unlink(temp.c_str());
     throw CannotCreateFile(path, error);
   }
+  SyncFolder(folder);
 }
 
 }  // namespace sibylon

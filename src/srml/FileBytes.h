@@ -8,9 +8,10 @@ namespace sibylon {
 // Reads a whole file; fails with "Cannot open file".
 std::string ReadFileBytes(const std::string& path);
 
-// Replaces the file's content atomically: the bytes go to a temporary file in the same folder,
-// which is flushed to disk and renamed over the target, so a crash or a full disk leaves the old
-// file whole. A file whose owner-write permission is off counts as write-protected and is not
+// Replaces the file's content atomically: the bytes go to a temporary file in the same folder
+// (named by TempFileTemplate), which is flushed to disk and renamed over the target, and the
+// folder is flushed after the rename, so a crash, a power cut or a full disk leaves the old file
+// or the new one whole. A file whose owner-write permission is off counts as write-protected and is not
 // replaced. Fails with "Cannot create file".
 void SaveToFile(const std::string& path, std::string_view bytes);
 

@@ -209,6 +209,32 @@ class DatabaseTest : public QObject {
     QVERIFY(!unlock->isEnabled());
     QVERIFY(!Find<QPushButton>(window, "Button11")->isEnabled());
   }
+
+  // A run that ended in the middle of a save leaves its temporary file beside the target; the next
+  // start neither lists it nor keeps it, in every folder the program writes into.
+  void UnfinishedSavesOfAnEarlierRunAreRemovedAtStartUp() {
+    test::TestAppFolder app("basic");
+    app.Write("database/Keep.srml", "[SRML]\r\n");
+    const QStringList leftovers = {"database/.Keep_srml.sibylon-tmp-Ab12Cd",
+                                   "spreads/.One Card_srml.sibylon-tmp-x1Y2z3",
+                                   "descriptions/.Custom_srml.sibylon-tmp-000000",
+                                   "titles/.custom_txt.sibylon-tmp-aaaaaa",
+                                   "xfiles/.sibylon_dll.sibylon-tmp-Q9q9Q9",
+                                   "cards/.preview_srml.sibylon-tmp-zzzzzz"};
+    for (const QString& leftover : leftovers + QStringList("database/.hidden")) {
+      app.Write(leftover, "half a file");
+      QFile file(app.Path(leftover));
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                               QFileDevice::FileModificationTime));
+    }
+    MainWindow window(app.App());
+    QCOMPARE(Entries(window), QStringList({".hidden", "Keep"}));
+    for (const QString& leftover : leftovers) {
+      QVERIFY2(!QFile::exists(app.Path(leftover)), qPrintable(leftover));
+    }
+    QVERIFY(QFile::exists(app.Path("database/.hidden")));
+  }
 };
 
 QTEST_MAIN(DatabaseTest)

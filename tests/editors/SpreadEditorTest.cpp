@@ -120,6 +120,25 @@ class SpreadEditorTest : public QObject {
     QCOMPARE(editor.page.Card(2)->pos(), QPoint(45, 5));
   }
 
+  // Places far off the table come back from a save as they were loaded, to the ends of the int
+  // range.
+  void PlacesOffTheTableAreSavedAsLoaded() {
+    test::TestAppFolder app("basic");
+    QByteArray spread = app.Read("spreads/Three Cards.srml");
+    spread.replace("5,5\r\n45,5\r\n85,5\r\n",
+                   "2147483647,-2147483648\r\n-2147483648,2147483647\r\n85,999999999\r\n");
+    app.Write("spreads/Three Cards.srml", spread);
+    Editor editor(app);
+    auto* files = Find<QListWidget>(editor.page, "FLBSpreads");
+    files->setCurrentItem(files->findItems("Three Cards.srml", Qt::MatchExactly).first());
+    editor.Click("BLoadCSpread");
+    Find<QLineEdit>(editor.page, "LESpreadTitle")->setText("Far Away");
+    editor.Click("BSaveCSpread");
+    QVERIFY(app.Read("spreads/Far Away.srml")
+                .contains("[POSITIONS]\r\n2147483647,-2147483648\r\n-2147483648,2147483647\r\n"
+                          "85,999999999\r\n[/POSITIONS]\r\n"));
+  }
+
   void ALoadStopsAtAPositionThatIsNotANumber() {
     test::TestAppFolder app("basic");
     QByteArray spread = app.Read("spreads/Three Cards.srml");

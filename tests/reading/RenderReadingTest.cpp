@@ -125,6 +125,20 @@ TEST(RenderReadingTest, CardsStandWhereTheirPositionsSay) {
       {{"5,5", "45,5", "85,5", "1,2,100"},
        "<div id=\"C\" align=\"center\" style=\"left:17px; top:20px\">",
        "<hr /><div id=\"B\" style=\"height:790px;\">"},
+      // Places far beyond the table give their exact pixels: 5 x 999999999 and x 4.4 of the
+      // largest integers do not fit 32 bits.
+      {{"85,999999999", "0,0", "0,0"},
+       "<div id=\"C\" align=\"center\" style=\"left:369px; top:4999999990px\">",
+       "<hr /><div id=\"B\" style=\"height:5000000285px;\">"},
+      {{"85,-429496729", "0,0", "0,0"},
+       "<div id=\"C\" align=\"center\" style=\"left:369px; top:-2147483650px\">",
+       "<hr /><div id=\"B\" style=\"height:290px;\">"},
+      {{"2147483647,2147483647", "0,0", "0,0"},
+       "<div id=\"C\" align=\"center\" style=\"left:9448928042px; top:10737418230px\">",
+       "<hr /><div id=\"B\" style=\"height:10737418525px;\">"},
+      {{"-2147483648,-2147483648", "0,0", "0,0"},
+       "<div id=\"C\" align=\"center\" style=\"left:-9448928056px; top:-10737418245px\">",
+       "<hr /><div id=\"B\" style=\"height:290px;\">"},
   };
   for (const auto& c : cases) {
     Render render(WithSection(Fixture(), "POSITIONS", c.positions));

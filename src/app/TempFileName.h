@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace sibylon {
+
+// The temporary file of a save is "." + the target's name with every "." turned into "_" +
+// ".sibylon-tmp-" + six random characters, beside the target. Such a name is hidden, never ends
+// in a listed extension and holds no ".srml", so no list of the program could show it even if the
+// listings did not skip it.
+
+// The mkstemp template for a save of `path` (its last six characters are "XXXXXX").
+std::string TempFileTemplate(std::string_view path);
+
+// Whether a file name is that of a save's temporary file.
+bool IsTempFileName(std::string_view name);
+
+// Removes from `folder` the temporary files last changed before `started`: saves of an earlier
+// run that ended between writing and renaming. Never fails: a folder that cannot be read or a file
+// that cannot be removed is passed over.
+void RemoveTempFileLeftovers(const std::string& folder,
+                             std::chrono::system_clock::time_point started);
+
+}  // namespace sibylon
