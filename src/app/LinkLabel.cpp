@@ -1,7 +1,9 @@
 #include "app/LinkLabel.h"
 
-#include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 
 #include "htmlview/LinkTarget.h"
@@ -17,9 +19,11 @@ LinkLabel::LinkLabel(const QString& text, const QUrl& address, QWidget* parent)
   setToolTip(QStringLiteral("Click to Visit WebSite"));
   SetColor(Qt::darkGreen);
   // A local file (the user guide) or a web or mail address; no other scheme leaves the program.
-  connect(this, &LinkLabel::clicked, this, [address] {
-    if (LinkTargetOf(address) != LinkTarget::kRefused) QDesktopServices::openUrl(address);
+  connect(this, &LinkLabel::clicked, this, [this, address] {
+    if (LinkTargetOf(address) != LinkTarget::kRefused) OpenOnDesktop(window(), address);
   });
+  // Reached with Tab, opened with Enter or Space, as a button would be.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void LinkLabel::SetColor(const QColor& color) {
@@ -36,6 +40,28 @@ void LinkLabel::enterEvent(QEnterEvent* event) {
 void LinkLabel::leaveEvent(QEvent* event) {
   SetColor(Qt::darkGreen);
   QLabel::leaveEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      emit clicked();
+      return;
+    default:
+      QLabel::keyPressEvent(event);
+  }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect = contentsRect();
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -47,7 +47,10 @@ class LocalPage : public QWebEnginePage {
     const LinkTarget target = LinkTargetOf(url);
     if (target == LinkTarget::kView) return true;
     if (target == LinkTarget::kSystemHandler && type == NavigationTypeLinkClicked && main_frame) {
-      QDesktopServices::openUrl(url);
+      // After the navigation callback has returned: the desktop's answer may be a message box.
+      QMetaObject::invokeMethod(
+          this, [this, url] { OpenOnDesktop(QWebEngineView::forPage(this), url); },
+          Qt::QueuedConnection);
     }
     return false;
   }

@@ -1,5 +1,10 @@
 #include "htmlview/LinkTarget.h"
 
+#include <QDesktopServices>
+
+#include "app/MessageBox.h"
+#include "app/TextCodec.h"
+
 namespace sibylon {
 
 LinkTarget LinkTargetOf(const QUrl& url) {
@@ -11,6 +16,13 @@ LinkTarget LinkTargetOf(const QUrl& url) {
     if (scheme == QLatin1String(outside)) return LinkTarget::kSystemHandler;
   }
   return LinkTarget::kRefused;
+}
+
+void OpenOnDesktop(QWidget* parent, const QUrl& url) {
+  if (QDesktopServices::openUrl(url)) return;
+  const QString shown = url.isLocalFile() ? url.toLocalFile() : url.toDisplayString();
+  MessageBox::ShowError(
+      parent, ToBytes(QStringLiteral("No program on this desktop opens \"%1\".").arg(shown)));
 }
 
 }  // namespace sibylon

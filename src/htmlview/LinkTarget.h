@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+class QWidget;
+
 namespace sibylon {
 
 // The scheme of the program's own on which HtmlView shows local files that are pages whatever
@@ -16,5 +18,9 @@ enum class LinkTarget {
 };
 
 LinkTarget LinkTargetOf(const QUrl& url);
+
+// Hands `url` to the desktop's handler for it; where the desktop has none (no browser, no program
+// for local files), the user reads what could not be opened in the error box over `parent`.
+void OpenOnDesktop(QWidget* parent, const QUrl& url);
 
 }  // namespace sibylon

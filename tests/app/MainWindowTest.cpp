@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +17,17 @@
 #include "support/TestAppFolder.h"
 
 using namespace sibylon;
+
+// Stands in for the desktop's handler of local files.
+class FileOpener : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+};
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -164,6 +176,40 @@ class MainWindowTest : public QObject {
     QVERIFY(!splash.findChild<QLabel*>("Image1")->pixmap().isNull());  // the JPEG decoded
     QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+  }
+
+  // Tab reaches the guide link and Enter opens it; a desktop without a program for it says so.
+  void TheGuideLinkWorksFromTheKeyboard() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    MessageBox::TakeShownErrors();  // the start-up errors of earlier cases' bare folders
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(MainWindow::kAbout);
+    auto* link = window.findChild<QLabel*>("Label53");
+    window.findChild<QWidget*>("ListBox7")->setFocus();
+    for (int step = 0; step < 10 && !link->hasFocus(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QVERIFY(link->hasFocus());
+
+    FileOpener desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "Open");
+    QTest::keyClick(link, Qt::Key_Return);
+    QDesktopServices::unsetUrlHandler("file");
+    const QString guide = QString::fromStdString(app.App().Path("guide/user-guide.html"));
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(guide)});
+    QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
+
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir nothing;
+    qputenv("PATH", nothing.path().toLocal8Bit());
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    QTest::keyClick(link, Qt::Key_Enter);
+    qputenv("PATH", path);
+    QCOMPARE(MessageBox::TakeShownErrors(),
+             QStringList(QStringLiteral("No program on this desktop opens \"%1\".").arg(guide)));
   }
 
   void TheLinkTurnsMaroonUnderThePointerAndGreenAgain() {
