@@ -69,7 +69,7 @@ void MainWindow::UpdateRemoveAllLock() {
 void MainWindow::Button4Click() {
   const std::string name = Trim(ToBytes(reading_page_->file_name->text()));
   // Without a reading or a name there is nothing to store, and no file to name.
-  if (held_reading_.empty() || name.empty()) return;
+  if (!session_.HoldsReading() || name.empty()) return;
   const QString entry = ToQString(name);
   if (!database_page_->readings->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
     const auto answer = MessageBox::Ask(
@@ -80,7 +80,7 @@ void MainWindow::Button4Click() {
       return;
     }
   }
-  WriteLinesFile(ReadingFile(DatabaseFolder(), name), held_reading_);
+  WriteLinesFile(ReadingFile(DatabaseFolder(), name), session_.HeldReading());
   ReadDatabaseList();
   UpdateRemoveAllLock();
 }
@@ -88,11 +88,10 @@ void MainWindow::Button4Click() {
 void MainWindow::Button8Click() {
   const auto entry = SelectedReading();
   if (!entry) return;
-  // Read, rendered and written aside: a load that fails anywhere keeps the reading that is held
-  // and shown, so a later "Save to Database" stores what the user sees.
-  std::string deck_folder = SelectedDeckFolder("//");
-  Lines loaded = ReadLinesFile(ReadingFile(DatabaseFolder(), *entry));
-  ShowReading(std::move(loaded), std::move(deck_folder), ToQString(*entry));
+  // A load that fails anywhere keeps the reading that is held and shown (ReadingSession).
+  session_.Load(ReadingFile(DatabaseFolder(), *entry), SelectedDeckFolder("//"),
+                GatherPageSettings());
+  ShowReading(ToQString(*entry));
 }
 
 void MainWindow::Button9Click() {

@@ -59,7 +59,7 @@ SectionSources MainWindow::Sources() const {
   if (const auto sets = preferences_->description_sets->selectedItems(); !sets.isEmpty()) {
     sources.selected_description_set = ToBytes(sets.first()->text());
   }
-  sources.held_reading = &held_reading_;
+  sources.held_reading = &session_.HeldReading();
   return sources;
 }
 
@@ -126,22 +126,13 @@ void MainWindow::AdjustDeckChoice() {
 void MainWindow::ButtonShuffleClick() { Shuffle(); }
 
 void MainWindow::RunShuffleCards() {
-  // The lists are emptied first: a shuffle that fails leaves them empty.
-  card_pool_.clear();
-  fortune_list_.clear();
-  mirrors_list_.clear();
-  ShuffleResult result = ShuffleCards(preferences_->GatherDeckOptions(),
-                                      static_cast<std::uint32_t>(std::time(nullptr)));
-  card_pool_ = std::move(result.card_pool);
-  fortune_list_ = std::move(result.fortune);
-  mirrors_list_ = std::move(result.mirrors);
+  session_.Shuffle(preferences_->GatherDeckOptions(), static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 void MainWindow::Shuffle() {
   RunShuffleCards();
   new_spread_->deal->setEnabled(true);
-  new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(shuffle_counter_));
-  ++shuffle_counter_;
+  new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(session_.CountShuffle()));
 }
 
 void MainWindow::Button7Click() { RunShuffleCards(); }
@@ -161,7 +152,7 @@ std::string MainWindow::SelectedDeckFolder(const char* separator) const {
 }
 
 void MainWindow::Deal() {
-  shuffle_counter_ = 1;
+  session_.ResetShuffleCount();
   new_spread_->deal->setEnabled(false);
   new_spread_->shuffle->setText(QStringLiteral("Shuffle"));
   Action2Execute();
@@ -177,12 +168,10 @@ void MainWindow::Deal() {
   localtime_r(&now, &inputs.local_time);
   inputs.question_lines = new_spread_->QuestionLines();
   inputs.spread_document = SourceLines(Sources(), "CSS");
-  inputs.fortune = fortune_list_;
-  inputs.mirrors = mirrors_list_;
-  // Composed aside: a deal that fails anywhere up to the shown page keeps the previous reading.
-  Lines reading = ComposeSavedReading(inputs);
+  // A deal that fails anywhere up to the written page keeps the previous reading (ReadingSession).
+  session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
   PreviewFileName();
-  ShowReading(std::move(reading), std::move(deck_folder), preferences_->file_name_preview->text());
+  ShowReading(preferences_->file_name_preview->text());
 }
 
 void MainWindow::Action1Execute() {
@@ -198,10 +187,10 @@ void MainWindow::Action1Execute() {
 }
 
 void MainWindow::Action2Execute() {
-  card_title_list_ = ComposeCardTitleList(titles_editor_->Texts());
+  session_.SetTitles(ComposeCardTitleList(titles_editor_->Texts()));
   description_cards_->clear();
   for (int card = 1; card < kCardCount; ++card) {
-    description_cards_->addItem(ToQString(card_title_list_[card]));
+    description_cards_->addItem(ToQString(session_.Titles()[card]));
   }
 }
 

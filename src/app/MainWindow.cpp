@@ -45,13 +45,16 @@ QFont WindowFont() {
 
 }  // namespace
 
-MainWindow::MainWindow(AppFolder app, QWidget* parent) : QMainWindow(parent), app_(std::move(app)) {
+MainWindow::MainWindow(AppFolder app, QWidget* parent)
+    : QMainWindow(parent),
+      app_(std::move(app)),
+      session_(app_.Path(kXFilesFolder) + "newSpread-0001.html") {
   setObjectName(QStringLiteral("TForm1"));
   EnterClicksButtons::Install();
   setWindowFlags(kFramedWindow);
   setFont(WindowFont());
   setFixedSize(789, 558);
-  card_title_list_ = ComposeCardTitleList(InitialTitleSet());
+  session_.SetTitles(ComposeCardTitleList(InitialTitleSet()));
   BuildPages();
   ConnectHandlers();
   ConnectReadingHandlers();

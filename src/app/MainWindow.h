@@ -9,6 +9,7 @@
 #include "app/AppFolder.h"
 #include "app/StepSequence.h"
 #include "deck/CardTitles.h"
+#include "reading/ReadingSession.h"
 #include "srml/SectionReader.h"
 
 class QLabel;
@@ -54,14 +55,13 @@ class MainWindow : public QMainWindow {
   // The start-up sequence, in its fixed order.
   std::vector<Step> StartupSteps();
 
-  // Working data, read by tests as the hidden lists of the design.
-  const std::vector<std::string>& CardPool() const { return card_pool_; }
-  const std::vector<std::string>& FortuneList() const { return fortune_list_; }
-  const std::vector<std::string>& MirrorsList() const { return mirrors_list_; }
-  const Lines& HeldReading() const { return held_reading_; }
-  const CardTitleList& Titles() const { return card_title_list_; }
-  const std::string& DeckFolder() const { return deck_folder_; }
-  int ShuffleCounter() const { return shuffle_counter_; }
+  // The readings' working state: the latest shuffle, the held reading, its deck folder, the titles.
+  const ReadingSession& Session() const { return session_; }
+  const std::vector<std::string>& FortuneList() const { return session_.LatestShuffle().fortune; }
+  const Lines& HeldReading() const { return session_.HeldReading(); }
+  const CardTitleList& Titles() const { return session_.Titles(); }
+  const std::string& DeckFolder() const { return session_.DeckFolder(); }
+  int ShuffleCounter() const { return session_.ShuffleCount(); }
 
   // Where each SRML source selector reads from at this moment.
   SectionSources Sources() const;
@@ -142,11 +142,10 @@ class MainWindow : public QMainWindow {
   void FillDescriptionSetList();
   std::string ReadingPagePath() const;
   PageOptions GatherPageOptions() const;
-  // The reading page for `reading` with the pictures of `deck_folder`.
-  Lines RenderReadingPage(const Lines& reading, const std::string& deck_folder);
-  // The last steps of a deal or a load: the page is rendered and written, and only then do the
-  // held reading, the deck folder and the name field take the new values and the page is shown.
-  void ShowReading(Lines reading, std::string deck_folder, const QString& file_name);
+  // The page settings of this moment, for the page of a deal or a load.
+  PageSettings GatherPageSettings();
+  // After a deal or load has written its page: the name field, the Reading page, full screen.
+  void ShowReading(const QString& file_name);
   // The deck folder of the deck selected on the Card Decks page, after `cards` + `separator`.
   std::string SelectedDeckFolder(const char* separator) const;
 
@@ -170,13 +169,7 @@ class MainWindow : public QMainWindow {
   QListWidget* description_cards_ = nullptr;  // ListBox4
   AboutPage* about_page_ = nullptr;
 
-  // The lists of the latest shuffle, and the shuffles since the last deal.
-  std::vector<std::string> card_pool_, fortune_list_, mirrors_list_;
-  int shuffle_counter_ = 1;
-  // The reading of the latest deal or load.
-  Lines held_reading_;
-  CardTitleList card_title_list_;
-  std::string deck_folder_;
+  ReadingSession session_;
 };
 
 }  // namespace sibylon

@@ -64,9 +64,7 @@ void MainWindow::ConnectReadingHandlers() {
                this, [this] { ConvertOldDescriptions(app_); });
 }
 
-std::string MainWindow::ReadingPagePath() const {
-  return app_.Path(kXFilesFolder) + "newSpread-0001.html";
-}
+std::string MainWindow::ReadingPagePath() const { return session_.PagePath(); }
 
 PageOptions MainWindow::GatherPageOptions() const {
   const PreferencesPage& p = *preferences_;
@@ -89,26 +87,19 @@ PageOptions MainWindow::GatherPageOptions() const {
   return options;
 }
 
-Lines MainWindow::RenderReadingPage(const Lines& reading, const std::string& deck_folder) {
+PageSettings MainWindow::GatherPageSettings() {
+  PageSettings page;
+  page.options = GatherPageOptions();
+  page.words = InterfacePageWords();
   // The chosen description set is read once per page, and only if the page shows texts.
-  std::optional<Lines> description_set;
-  RenderInputs inputs;
-  inputs.reading = &reading;
-  inputs.titles = &card_title_list_;
-  inputs.deck_folder = deck_folder;
-  inputs.options = GatherPageOptions();
-  inputs.words = InterfacePageWords();
-  inputs.descriptions = [&](const std::string& section) {
-    if (!description_set) description_set = SourceLines(Sources(), "CDS");
-    return SectionReader(*description_set, section);
+  page.descriptions = [this, set = std::optional<Lines>()](const std::string& section) mutable {
+    if (!set) set = SourceLines(Sources(), "CDS");
+    return SectionReader(*set, section);
   };
-  return std::move(RenderReading(inputs).page);
+  return page;
 }
 
-void MainWindow::ShowReading(Lines reading, std::string deck_folder, const QString& file_name) {
-  WriteLinesFile(ReadingPagePath(), RenderReadingPage(reading, deck_folder));
-  held_reading_ = std::move(reading);
-  deck_folder_ = std::move(deck_folder);
+void MainWindow::ShowReading(const QString& file_name) {
   reading_page_->file_name->setText(file_name);
   ShowTab(kReading, true);
   reading_page_->view->Navigate(ReadingPagePath());
@@ -196,7 +187,7 @@ void MainWindow::Action3CardDeckExecute() {
   if (!deck) throw ListIndexOutOfBounds(-1);
   Action2Execute();
   const std::string path = app_.Path(kCardsFolder) + "preview.srml";
-  WriteLinesFile(path, DeckViewPage(*deck, card_title_list_,
+  WriteLinesFile(path, DeckViewPage(*deck, session_.Titles(),
                                     ToBytes(preferences_->code_page->currentText()),
                                     preferences_->show_frames->isChecked()));
   card_decks_->view->Navigate(path);
