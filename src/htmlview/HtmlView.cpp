@@ -1,9 +1,7 @@
 #include "htmlview/HtmlView.h"
 
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPrintPreviewDialog>
@@ -17,6 +15,7 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
+#include "app/FileDialog.h"
 #include "app/TextCodec.h"
 #include "htmlview/LinkTarget.h"
 #include "srml/FileBytes.h"
@@ -163,8 +162,9 @@ void HtmlView::PrintPreview() {
 
 void HtmlView::SaveAs() {
   if (shown_file_.empty()) return;
-  const QString target = QFileDialog::getSaveFileName(
-      window(), QStringLiteral("Save HTML"), QFileInfo(ToQString(shown_file_)).completeBaseName() + ".html",
+  const QString target = FileDialog::SaveFileName(
+      window(), QStringLiteral("Save HTML"),
+      QFileInfo(ToQString(shown_file_)).completeBaseName() + ".html",
       QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
   if (target.isEmpty()) return;
   SaveToFile(ToBytes(target), ReadFileBytes(shown_file_));

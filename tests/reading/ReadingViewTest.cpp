@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/FileDialog.h"
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "support/Controls.h"
@@ -88,6 +89,32 @@ class ReadingViewTest : public QObject {
     QVERIFY(Find<QPushButton>(window, "ButtonNSV")->isVisible());
     Click(window, "ButtonNSV");
     QCOMPARE(Find<QTabWidget>(window, "PageControl1")->currentIndex(), int(MainWindow::kReading));
+  }
+
+  // "Save HTML" stores the shown page where the user chose, byte for byte; a cancelled choice or a
+  // place that cannot be written stores nothing and says why.
+  void SaveHtmlStoresTheShownPage() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    Click(window, "Button2");
+    const QByteArray page = app.Read("xfiles/newSpread-0001.html");
+    QVERIFY(!page.isEmpty());
+
+    FileDialog::SetNextFileName(app.Path("kept.html"));
+    Click(window, "Button6");
+    QCOMPARE(app.Read("kept.html"), page);
+
+    FileDialog::SetNextFileName(QString());
+    Click(window, "Button6");
+    QCOMPARE(QDir(app.Path(".")).entryList({"*.html"}, QDir::Files), QStringList("kept.html"));
+
+    FileDialog::SetNextFileName(app.Path("no folder/kept.html"));
+    Click(window, "Button6");
+    const QStringList errors = MessageBox::TakeShownErrors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().startsWith("Cannot create file \"" + app.Path("no folder/kept.html")),
+             qPrintable(errors.first()));
   }
 
   void PrintShowsAPreviewAndPrintsNothingByItself() {
