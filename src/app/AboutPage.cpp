@@ -62,7 +62,7 @@ void AboutPage::FillVersionTexts() {
       ->setText(QString::fromLatin1(kAssemblyVersion));
   auto* components = findChild<QListWidget*>(QStringLiteral("ListBox7"));
   components->clear();
-  components->addItems({QStringLiteral("Program 8.10.26"), QStringLiteral("Library 8.7.26"),
+  components->addItems({QString::fromLatin1(kProgramVersion), QStringLiteral("Library 8.7.26"),
                         QStringLiteral("Card Descriptions Editor 8.8.17"),
                         QStringLiteral("Card Titles Editor 8.7.20"),
                         QStringLiteral("Card Spreads Editor 8.8.20"),
