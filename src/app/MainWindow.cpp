@@ -50,6 +50,7 @@ MainWindow::MainWindow(AppFolder app, QWidget* parent) : QMainWindow(parent), ap
   setFixedSize(789, 558);
   card_title_list_ = ComposeCardTitleList(InitialTitleSet());
   BuildPages();
+  UpdateAccessibleNames(this);  // names taken from tab captions need the pages in their tabs
   ConnectHandlers();
   ConnectReadingHandlers();
   ConnectDatabaseHandlers();

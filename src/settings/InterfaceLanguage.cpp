@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -143,17 +145,27 @@ void SetCaption(QWidget* control, const QString& text) {
   }
 }
 
-}  // namespace
-
-const char* InterfaceLanguage() { return SIBYLON_INTERFACE_LANGUAGE; }
-
-const PageWords& InterfacePageWords() {
-  return QString::fromLatin1(InterfaceLanguage()) == QLatin1String("RU") ? RussianPageWords()
-                                                                          : EnglishPageWords();
+// Russian captions are longer than the English ones. A button too narrow for its caption grows
+// to it, keeping its right edge (the bar of a reading is laid out by hand); the name of a reading
+// keeps clear of its label.
+void MakeRoomForCaptions(QWidget* window) {
+  for (QPushButton* button : window->findChildren<QPushButton*>()) {
+    const int need = button->sizeHint().width();
+    if (button->text().isEmpty() || button->width() >= need) continue;
+    const int right = button->geometry().right();
+    button->setFixedWidth(need);
+    button->move(right + 1 - need, button->y());
+  }
+  auto* label = window->findChild<QLabel*>(QStringLiteral("Label49"));
+  auto* name = window->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+  if (label && name) {
+    label->resize(label->sizeHint().width(), label->height());
+    const int left = label->geometry().right() + 1 + 6;
+    if (name->x() < left) name->setGeometry(left, name->y(), name->geometry().right() + 1 - left, name->height());
+  }
 }
 
-void ApplyInterfaceLanguage(QWidget* window) {
-  if (QString::fromLatin1(InterfaceLanguage()) != QLatin1String("RU")) return;
+void ApplyRussianCaptions(QWidget* window) {
   for (const Caption& caption : kCaptions) {
     QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
     if (control == nullptr) continue;
@@ -166,6 +178,22 @@ void ApplyInterfaceLanguage(QWidget* window) {
     grid->setHorizontalHeaderLabels(
         {QString::fromUtf8("№"), QString::fromUtf8("Значение карты в раскладе")});
   }
+  MakeRoomForCaptions(window);
+}
+
+}  // namespace
+
+const char* InterfaceLanguage() { return SIBYLON_INTERFACE_LANGUAGE; }
+
+const PageWords& InterfacePageWords() {
+  return QString::fromLatin1(InterfaceLanguage()) == QLatin1String("RU") ? RussianPageWords()
+                                                                          : EnglishPageWords();
+}
+
+void ApplyInterfaceLanguage(QWidget* window) {
+  if (QString::fromLatin1(InterfaceLanguage()) == QLatin1String("RU")) ApplyRussianCaptions(window);
+  // Names made of captions follow them; the grid's headings are written at start-up as well.
+  UpdateAccessibleNames(window);
 }
 
 }  // namespace sibylon
