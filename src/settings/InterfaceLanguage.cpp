@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -165,13 +166,34 @@ void MakeRoomForCaptions(QWidget* window) {
   }
 }
 
+// The layout, nested or not, that places `control`.
+QLayout* HoldingLayout(QLayout* layout, QWidget* control) {
+  if (layout == nullptr) return nullptr;
+  if (layout->indexOf(control) >= 0) return layout;
+  for (int item = 0; item < layout->count(); ++item) {
+    if (QLayout* held = HoldingLayout(layout->itemAt(item)->layout(), control)) return held;
+  }
+  return nullptr;
+}
+
+// A new left edge. A control in a row of a box layout keeps to the left of its row instead; one
+// in a grid stays where its column puts it, next to its field.
+void MoveLeftEdge(QWidget* control, int left) {
+  QLayout* layout = HoldingLayout(control->parentWidget()->layout(), control);
+  if (layout == nullptr) {
+    control->move(left, control->y());
+  } else if (qobject_cast<QBoxLayout*>(layout)) {
+    layout->setAlignment(control, Qt::AlignLeft);
+  }
+}
+
 void ApplyRussianCaptions(QWidget* window) {
   for (const Caption& caption : kCaptions) {
     QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
     if (control == nullptr) continue;
     if (caption.russian) SetCaption(control, QString::fromUtf8(caption.russian));
     if (caption.hide) control->hide();
-    if (caption.left >= 0) control->move(caption.left, control->y());
+    if (caption.left >= 0) MoveLeftEdge(control, caption.left);
     if (caption.width >= 0) control->setFixedWidth(caption.width);
   }
   if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("sg"))) {

@@ -283,7 +283,10 @@ class CaptionsTest : public QObject {
     // In Russian only the combined button deals.
     QCOMPARE(Find<QPushButton>(window, "ButtonShuffle")->isVisible(), !Russian());
     QCOMPARE(Find<QPushButton>(window, "ButtonDeal")->isVisible(), !Russian());
-    QVERIFY(Find<QPushButton>(window, "Button2")->isVisible());
+    auto* shuffle_and_deal = Find<QPushButton>(window, "Button2");
+    QVERIFY(shuffle_and_deal->isVisible());
+    // ... and it stands at the left edge of its group, under the name field.
+    if (Russian()) QCOMPARE(shuffle_and_deal->x(), Find<QLineEdit>(window, "LabeledEdit1")->x());
     // The bar of a reading keeps its buttons in the order of the window.
     auto* full_screen = Find<QPushButton>(window, "ButtonFSV");
     auto* print = Find<QPushButton>(window, "Button5");
