@@ -39,9 +39,11 @@ AboutPage::AboutPage(const QString& guide, QWidget* parent) : QWidget(parent) {
   layout->addWidget(link, 0, Qt::AlignLeft);
   layout->addWidget(NamedLabel("Label46", QString::fromLatin1(kRightsNotice), this));
   layout->addSpacing(8);
-  layout->addWidget(NamedLabel("Label48", QStringLiteral("Components:"), this));
+  QLabel* components_label = NamedLabel("Label48", QStringLiteral("Components:"), this);
+  layout->addWidget(components_label);
 
   QListWidget* components = NamedList("ListBox7", this);
+  NameAfter(components, {components_label});
   components->setFixedSize(260, 7 * 16 + 6);
   components->setSelectionMode(QAbstractItemView::NoSelection);
   components->setFocusPolicy(Qt::NoFocus);

@@ -56,6 +56,7 @@ MainWindow::MainWindow(AppFolder app, QWidget* parent)
   setFixedSize(789, 558);
   session_.SetTitles(ComposeCardTitleList(InitialTitleSet()));
   BuildPages();
+  UpdateAccessibleNames(this);  // names taken from tab captions need the pages in their tabs
   ConnectHandlers();
   ConnectReadingHandlers();
   ConnectDatabaseHandlers();

@@ -21,6 +21,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(panel);
   readings = NamedList("FileListBox1", panel);
   readings->setSelectionMode(QAbstractItemView::SingleSelection);
+  NameAfter(readings, {this});
   grid->addWidget(readings, 0, 0, 6, 1);
   load = NamedButton("Button8", QStringLiteral("Load"), panel);
   remove = NamedButton("Button9", QStringLiteral("Delete"), panel);
@@ -39,6 +40,7 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
 
   list_view = new QTreeWidget(panel);
   list_view->setObjectName(QStringLiteral("ListView"));
+  NameAfter(list_view, {this});
   list_view->hide();
 }
 

@@ -22,7 +22,7 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(6, 6, 6, 6);
 
   QGroupBox* inputs = NamedGroupBox("GroupBox3", QStringLiteral("Information for the spread"), this);
-  inputs->setFixedWidth(290);
+  inputs->setFixedWidth(300);  // room for the three deal buttons side by side
   auto* column = new QVBoxLayout(inputs);
   name = LabeledEdit("LabeledEdit1", QStringLiteral("Enter Your Name:"), QString(), inputs);
   column->addWidget(EditLabel(name));
@@ -56,6 +56,7 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   spreads = NamedList("ListBox3", choice);
   spreads->setSortingEnabled(true);
   spreads->setFixedHeight(150);
+  NameAfter(spreads, {choice});
   right->addWidget(spreads);
   preview = new HtmlView(choice);
   preview->setObjectName(QStringLiteral("CppWebBrowser2"));

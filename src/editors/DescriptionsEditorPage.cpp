@@ -60,6 +60,7 @@ DescriptionsEditorPage::DescriptionsEditorPage(const AppFolder& app,
   setObjectName(QStringLiteral("TabSheet8"));
   cards_ = NamedList("ListBox4", this);
   cards_->setGeometry(3, 3, 182, 459);
+  NameAfter(cards_, {this});
 
   QGroupBox* upright =
       NamedGroupBox("GroupBox13", QStringLiteral("Normal Position of the Card"), this);

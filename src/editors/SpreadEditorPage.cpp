@@ -127,6 +127,7 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   grid_->setColumnWidth(1, 369);
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  NameAfter(grid_, {grid_});
 
   QWidget* panel6 = NamedPage("Panel6");
   panel6->setParent(this);
@@ -148,6 +149,8 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   track_bar_->setObjectName(QStringLiteral("TrackBar1"));
   track_bar_->setRange(1, kMaxPositions);
   track_bar_->setPageStep(1);
+  NameAfter(typed_count_, {apply});
+  NameAfter(track_bar_, {apply});
   count_row->addWidget(typed_count_);
   count_row->addWidget(apply);
   count_row->addWidget(track_bar_, 1);
@@ -175,6 +178,7 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   QLabel* list_label = NamedLabel("Label54", QStringLiteral("Spreads List:"), panel5);
   files_ = NamedList("FLBSpreads", panel5);
   list_label->setBuddy(files_);
+  NameAfter(files_, {list_label});
   load_ = NamedButton("BLoadCSpread", QStringLiteral("Load"), panel5);
   delete_ = NamedButton("BDeleteCSpread", QStringLiteral("Delete"), panel5);
   load_->setEnabled(false);

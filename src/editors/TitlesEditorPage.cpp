@@ -26,6 +26,16 @@ bool IsDropDown(int index) {
 
 QString LabelName(int number) { return QStringLiteral("Label%1").arg(number); }
 
+// A field is read by its label; a bare number is read with its group ("Minor Arcans 2").
+void LabelField(QLabel* label, QWidget* field, const QGroupBox* group) {
+  label->setBuddy(field);
+  if (group) {
+    NameAfter(field, {group, label});
+  } else {
+    NameAfter(field, {label});
+  }
+}
+
 }  // namespace
 
 TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
@@ -36,6 +46,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
       combos_[index] = NamedComboBox(name, this);
       combos_[index]->setEditable(true);
       combos_[index]->setInsertPolicy(QComboBox::NoInsert);
+      combos_[index]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     } else {
       edits_[index] = NamedEdit(name, QString(), this);
     }
@@ -63,6 +74,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
     QLabel* number = label(22 + card, QString::number(card));
     number->setParent(majors);
     field(card)->setParent(majors);
+    LabelField(number, field(card), majors);
     major_grid->addWidget(number, row, column, Qt::AlignRight);
     major_grid->addWidget(field(card), row, column + 1);
   }
@@ -75,6 +87,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
   QLabel* zero = label(45, QStringLiteral("0"));
   zero->setParent(blank);
   field(0)->setParent(blank);
+  LabelField(zero, field(0), blank);
   blank_row->addWidget(zero);
   blank_row->addWidget(field(0), 1);
   layout->addWidget(blank, 1, 0);
@@ -90,6 +103,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
     number->setParent(minors);
     QWidget* rank_field = field(kFirstRank + rank - 1);
     rank_field->setParent(minors);
+    LabelField(number, rank_field, minors);
     minor_grid->addWidget(number, rank - 1, 0, Qt::AlignRight);
     minor_grid->addWidget(rank_field, rank - 1, 1);
   }
@@ -99,12 +113,14 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
     element->setParent(minors);
     QWidget* suit_field = field(kFirstSuit + suit);
     suit_field->setParent(minors);
+    LabelField(element, suit_field, nullptr);
     minor_grid->addWidget(suit_field, suit, 3);
     minor_grid->addWidget(element, suit, 2, Qt::AlignRight);
   }
   QLabel* divider_label = label(12, QStringLiteral("Use special divider"));
   divider_label->setParent(minors);
   edits_[kDivider]->setParent(minors);
+  LabelField(divider_label, edits_[kDivider], nullptr);
   edits_[kDivider]->setFixedWidth(40);
   minor_grid->addWidget(divider_label, 5, 2, Qt::AlignRight);
   minor_grid->addWidget(edits_[kDivider], 5, 3, Qt::AlignLeft);
@@ -114,15 +130,16 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(minors, 0, 1);
 
   QGroupBox* save = NamedGroupBox("GroupBox9", QStringLiteral("Save New Settings"), this);
-  auto* save_row = new QHBoxLayout(save);
+  // The button above its two options: side by side they need more than the column has.
+  auto* save_rows = new QGridLayout(save);
   save_custom = NamedButton("Button3", QStringLiteral("Save Current Set as Custom"), save);
   default_titles =
       NamedRadioButton("RadioDefaultCardNames", QStringLiteral("Default Card Titles"), true, save);
   custom_titles =
       NamedRadioButton("RadioCustomCardNames", QStringLiteral("Custom Card Titles"), false, save);
-  save_row->addWidget(save_custom);
-  save_row->addWidget(default_titles);
-  save_row->addWidget(custom_titles);
+  save_rows->addWidget(save_custom, 0, 0, 1, 2, Qt::AlignLeft);
+  save_rows->addWidget(default_titles, 1, 0);
+  save_rows->addWidget(custom_titles, 1, 1);
   layout->addWidget(save, 1, 1);
   layout->setColumnStretch(0, 1);
   layout->setColumnStretch(1, 1);
@@ -155,6 +172,8 @@ void TitlesEditorPage::FillTitleAlternatives() {
     const QString kept = combo->currentText();  // appending items must not change the text
     for (const std::string& item : alternatives.items) combo->addItem(ToQString(item));
     combo->setEditText(kept);
+    // Wide enough for the longest title it offers, however the other columns are laid out.
+    combo->setMinimumWidth(combo->sizeHint().width());
   }
 }
 

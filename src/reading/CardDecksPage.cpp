@@ -18,6 +18,7 @@ CardDecksPage::CardDecksPage(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(group);
   decks = NamedList("FileListBox2", group);
   decks->setFixedWidth(150);
+  NameAfter(decks, {group});
   row->addWidget(decks);
   view = new HtmlView(group);
   view->setObjectName(QStringLiteral("CppWebBrowser3"));

@@ -47,6 +47,7 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
 
   view = new HtmlView(panel_);
   view->setObjectName(QStringLiteral("CppWebBrowser1"));
+  NameAfter(view, {this});
   auto* panel_layout = new QVBoxLayout(panel_);
   panel_layout->setContentsMargins(0, 0, 0, 0);
   panel_layout->setSpacing(0);

@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -143,6 +146,63 @@ void SetCaption(QWidget* control, const QString& text) {
   }
 }
 
+// Russian captions are longer than the English ones. A button too narrow for its caption grows
+// to it, keeping its right edge (the bar of a reading is laid out by hand); the name of a reading
+// keeps clear of its label.
+void MakeRoomForCaptions(QWidget* window) {
+  for (QPushButton* button : window->findChildren<QPushButton*>()) {
+    const int need = button->sizeHint().width();
+    if (button->text().isEmpty() || button->width() >= need) continue;
+    const int right = button->geometry().right();
+    button->setFixedWidth(need);
+    button->move(right + 1 - need, button->y());
+  }
+  auto* label = window->findChild<QLabel*>(QStringLiteral("Label49"));
+  auto* name = window->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+  if (label && name) {
+    label->resize(label->sizeHint().width(), label->height());
+    const int left = label->geometry().right() + 1 + 6;
+    if (name->x() < left) name->setGeometry(left, name->y(), name->geometry().right() + 1 - left, name->height());
+  }
+}
+
+// The layout, nested or not, that places `control`.
+QLayout* HoldingLayout(QLayout* layout, QWidget* control) {
+  if (layout == nullptr) return nullptr;
+  if (layout->indexOf(control) >= 0) return layout;
+  for (int item = 0; item < layout->count(); ++item) {
+    if (QLayout* held = HoldingLayout(layout->itemAt(item)->layout(), control)) return held;
+  }
+  return nullptr;
+}
+
+// A new left edge. A control in a row of a box layout keeps to the left of its row instead; one
+// in a grid stays where its column puts it, next to its field.
+void MoveLeftEdge(QWidget* control, int left) {
+  QLayout* layout = HoldingLayout(control->parentWidget()->layout(), control);
+  if (layout == nullptr) {
+    control->move(left, control->y());
+  } else if (qobject_cast<QBoxLayout*>(layout)) {
+    layout->setAlignment(control, Qt::AlignLeft);
+  }
+}
+
+void ApplyRussianCaptions(QWidget* window) {
+  for (const Caption& caption : kCaptions) {
+    QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
+    if (control == nullptr) continue;
+    if (caption.russian) SetCaption(control, QString::fromUtf8(caption.russian));
+    if (caption.hide) control->hide();
+    if (caption.left >= 0) MoveLeftEdge(control, caption.left);
+    if (caption.width >= 0) control->setFixedWidth(caption.width);
+  }
+  if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("sg"))) {
+    grid->setHorizontalHeaderLabels(
+        {QString::fromUtf8("№"), QString::fromUtf8("Значение карты в раскладе")});
+  }
+  MakeRoomForCaptions(window);
+}
+
 }  // namespace
 
 const char* InterfaceLanguage() { return SIBYLON_INTERFACE_LANGUAGE; }
@@ -153,19 +213,9 @@ const PageWords& InterfacePageWords() {
 }
 
 void ApplyInterfaceLanguage(QWidget* window) {
-  if (QString::fromLatin1(InterfaceLanguage()) != QLatin1String("RU")) return;
-  for (const Caption& caption : kCaptions) {
-    QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(caption.control));
-    if (control == nullptr) continue;
-    if (caption.russian) SetCaption(control, QString::fromUtf8(caption.russian));
-    if (caption.hide) control->hide();
-    if (caption.left >= 0) control->move(caption.left, control->y());
-    if (caption.width >= 0) control->setFixedWidth(caption.width);
-  }
-  if (auto* grid = window->findChild<QTableWidget*>(QStringLiteral("sg"))) {
-    grid->setHorizontalHeaderLabels(
-        {QString::fromUtf8("№"), QString::fromUtf8("Значение карты в раскладе")});
-  }
+  if (QString::fromLatin1(InterfaceLanguage()) == QLatin1String("RU")) ApplyRussianCaptions(window);
+  // Names made of captions follow them; the grid's headings are written at start-up as well.
+  UpdateAccessibleNames(window);
 }
 
 }  // namespace sibylon

@@ -32,6 +32,8 @@ void AddLabelRow(QGridLayout* grid, int row, QLineEdit* edit, QCheckBox* enable)
   edit->setFixedWidth(160);
   grid->addWidget(edit, row, 1);
   grid->addWidget(enable, row, 2);
+  // Three boxes say "Enable"; each is told by the row it enables.
+  NameAfter(enable, {EditLabel(edit), enable});
 }
 
 }  // namespace
@@ -79,6 +81,7 @@ QWidget* PreferencesPage::BuildCardsOptions() {
       NamedCheckBox("CheckBox1", QStringLiteral(" - Use Additional Blank Cards:"), false, types);
   blank_count = NamedEdit("EditBlankCard", QStringLiteral("1"), types);
   blank_count->setFixedWidth(37);
+  NameAfter(blank_count, {blank_cards});
   repeat_cards =
       NamedCheckBox("CheckBox5", QStringLiteral("Repeat Cards (default is OFF)"), false, types);
   for (QWidget* option : {static_cast<QWidget*>(major_only), static_cast<QWidget*>(minor_only),
@@ -98,6 +101,7 @@ QWidget* PreferencesPage::BuildCardsOptions() {
 
   QGroupBox* sets = NamedGroupBox("GroupBox18", QStringLiteral("Card Descriptions Type:"), page);
   description_sets = NamedList("LBCDE", sets);
+  NameAfter(description_sets, {sets});
   Column(sets)->addWidget(description_sets);
   layout->addWidget(sets, 1);
   return page;
@@ -167,8 +171,11 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   legend->addWidget(NamedLabel("Label52", QStringLiteral("#D - Date, Time"), group));
   grid->addLayout(legend, 0, 1, 3, 1);
 
-  grid->addWidget(NamedLabel("Label60", QStringLiteral("Date and Time Format Template:"), group), 2, 0);
+  QLabel* format_label = NamedLabel("Label60", QStringLiteral("Date and Time Format Template:"), group);
+  grid->addWidget(format_label, 2, 0);
   date_format = NamedComboBox("CBDTF", group);
+  format_label->setBuddy(date_format);
+  NameAfter(date_format, {format_label});
   date_format->addItems({QStringLiteral("yyyy-mm-dd, hh-nn"), QStringLiteral("yyyy-mm-dd"),
                          QStringLiteral("dd-mm-yyyy")});
   date_format->setCurrentIndex(0);
@@ -219,10 +226,13 @@ QWidget* PreferencesPage::BuildWindowsSettings() {
                        QStringLiteral("windows-1251"), QStringLiteral("koi8-r"),
                        QStringLiteral("iso-8859-2"), QStringLiteral("windows-1250")});
   code_page->setCurrentIndex(0);
+  NameAfter(code_page, {codepage});
   right->addWidget(code_page);
-  right->addWidget(NamedLabel("Label61", QStringLiteral("NOTE:"), codepage));
+  QLabel* note_label = NamedLabel("Label61", QStringLiteral("NOTE:"), codepage);
+  right->addWidget(note_label);
   auto* note = new QPlainTextEdit(codepage);
   note->setObjectName(QStringLiteral("Memo12"));
+  note_label->setBuddy(note);
   note->setReadOnly(true);
   note->setPlainText(QStringLiteral(
       "Use UTF-8 as Default CodePage for english Language.\n"

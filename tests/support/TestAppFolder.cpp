@@ -14,7 +14,8 @@ TestAppFolder::TestAppFolder(const QString& fixture) {
     root.mkpath(QString::fromLatin1(folder));
   }
   if (fixture.isEmpty()) return;
-  const QString source = QStringLiteral(SIBYLON_FIXTURES) + "/" + fixture;
+  const QString source =
+      QDir::isAbsolutePath(fixture) ? fixture : QStringLiteral(SIBYLON_FIXTURES) + "/" + fixture;
   QDirIterator files(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (files.hasNext()) {
     const QString from = files.next();

@@ -9,7 +9,8 @@
 namespace sibylon::test {
 
 // A throw-away AppFolder in a temporary directory, laid out from a fixture folder of
-// tests/fixtures (or with empty data folders when no fixture is named).
+// tests/fixtures, or from a folder given by its absolute path such as the shipped data (or with
+// empty data folders when no fixture is named).
 class TestAppFolder {
  public:
   explicit TestAppFolder(const QString& fixture = QString());
