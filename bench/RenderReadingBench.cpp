@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/FolderListing.h"
+#include "base/FolderListing.h"
 #include "deck/CardTitles.h"
 #include "reading/PageWords.h"
 #include "reading/RenderReading.h"

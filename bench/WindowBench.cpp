@@ -14,7 +14,7 @@
 #include <QWebEngineView>
 
 #include "app/MainWindow.h"
-#include "app/MessageBox.h"
+#include "ui/widgets/MessageBox.h"
 
 namespace sibylon {
 namespace {

@@ -8,17 +8,17 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "app/AppError.h"
-#include "app/Guard.h"
+#include "base/AppError.h"
+#include "ui/widgets/Guard.h"
 #include "app/MainWindow.h"
-#include "app/MessageBox.h"
-#include "app/TextCodec.h"
-#include "app/TextReplace.h"
-#include "database/DatabasePage.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/TextCodec.h"
+#include "base/TextReplace.h"
+#include "ui/database/DatabasePage.h"
 #include "database/ReadingsDatabase.h"
-#include "htmlview/HtmlView.h"
-#include "reading/ReadingPage.h"
-#include "settings/PreferencesPage.h"
+#include "ui/htmlview/HtmlView.h"
+#include "ui/reading/ReadingPage.h"
+#include "ui/settings/PreferencesPage.h"
 
 namespace sibylon {
 

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/SplashWindow.h"
+
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -11,24 +13,25 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/AboutPage.h"
-#include "app/EnterClicksButtons.h"
-#include "app/ImageList.h"
-#include "app/MessageBox.h"
-#include "app/NamedControls.h"
-#include "app/ProductInfo.h"
-#include "app/TempFileName.h"
-#include "app/TextCodec.h"
-#include "database/DatabasePage.h"
-#include "deck/NewSpreadPage.h"
-#include "editors/DescriptionsEditorPage.h"
-#include "editors/SpreadEditorPage.h"
-#include "editors/TitlesEditorPage.h"
-#include "htmlview/HtmlView.h"
-#include "reading/CardDecksPage.h"
-#include "reading/ReadingPage.h"
-#include "settings/InterfaceLanguage.h"
-#include "settings/PreferencesPage.h"
+#include "ui/about/AboutPage.h"
+#include "ui/widgets/EnterClicksButtons.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/ImageList.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/NamedControls.h"
+#include "base/ProductInfo.h"
+#include "base/TempFileName.h"
+#include "ui/widgets/TextCodec.h"
+#include "ui/database/DatabasePage.h"
+#include "ui/deck/NewSpreadPage.h"
+#include "ui/editors/DescriptionsEditorPage.h"
+#include "ui/editors/SpreadEditorPage.h"
+#include "ui/editors/TitlesEditorPage.h"
+#include "ui/htmlview/HtmlView.h"
+#include "ui/reading/CardDecksPage.h"
+#include "ui/reading/ReadingPage.h"
+#include "ui/settings/InterfaceLanguage.h"
+#include "ui/settings/PreferencesPage.h"
 
 namespace sibylon {
 namespace {
@@ -116,6 +119,8 @@ void MainWindow::BuildPages() {
 
   about_page_ = new AboutPage(ToQString(app_.Path("guide/user-guide.html")));
   page_control_->addTab(about_page_, ImageListIcon(0), QStringLiteral("About Program"));
+  OnUserAction(about_page_, &AboutPage::AboutBoxRequested, this,
+               [this] { SplashWindow::ShowAboutBox(this); });
 
   // The maintenance page is never the user's, and a reading page only once a reading exists, even
   // when start-up stops before its steps hide them.

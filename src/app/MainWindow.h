@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppFolder.h"
-#include "app/StepSequence.h"
+#include "base/AppFolder.h"
+#include "base/StepSequence.h"
 #include "deck/CardTitles.h"
 #include "reading/ReadingSession.h"
 #include "srml/SectionReader.h"

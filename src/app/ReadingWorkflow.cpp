@@ -13,19 +13,19 @@
 #include <QTabWidget>
 #include <ctime>
 
-#include "app/AppError.h"
-#include "app/Guard.h"
+#include "base/AppError.h"
+#include "ui/widgets/Guard.h"
 #include "app/MainWindow.h"
-#include "app/TextCodec.h"
+#include "ui/widgets/TextCodec.h"
 #include "database/ReadingFileName.h"
-#include "deck/NewSpreadPage.h"
-#include "htmlview/HtmlView.h"
-#include "reading/CardDecksPage.h"
+#include "ui/deck/NewSpreadPage.h"
+#include "ui/htmlview/HtmlView.h"
+#include "ui/reading/CardDecksPage.h"
 #include "reading/DeckViewPage.h"
-#include "reading/ReadingPage.h"
+#include "ui/reading/ReadingPage.h"
 #include "reading/RenderReading.h"
-#include "settings/InterfaceLanguage.h"
-#include "settings/PreferencesPage.h"
+#include "ui/settings/InterfaceLanguage.h"
+#include "ui/settings/PreferencesPage.h"
 #include "srml/CardDescriptionSet.h"
 #include "srml/DateTimeFormat.h"
 

@@ -11,13 +11,13 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "app/MainWindow.h"
-#include "app/TextCodec.h"
-#include "deck/NewSpreadPage.h"
-#include "editors/TitlesEditorPage.h"
-#include "reading/CardDecksPage.h"
-#include "settings/PreferencesPage.h"
+#include "ui/widgets/TextCodec.h"
+#include "ui/deck/NewSpreadPage.h"
+#include "ui/editors/TitlesEditorPage.h"
+#include "ui/reading/CardDecksPage.h"
+#include "ui/settings/PreferencesPage.h"
 #include "settings/SettingsFile.h"
 
 namespace sibylon {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/JpegImage.h"
-#include "app/ProductInfo.h"
+#include "ui/widgets/JpegImage.h"
+#include "base/ProductInfo.h"
 
 namespace sibylon {
 namespace {

@@ -1,13 +1,13 @@
 #include <QApplication>
 #include <exception>
 
-#include "app/AppFolder.h"
+#include "base/AppFolder.h"
 #include "app/MainWindow.h"
-#include "app/MessageBox.h"
-#include "app/ProductInfo.h"
+#include "ui/widgets/MessageBox.h"
+#include "base/ProductInfo.h"
 #include "app/SingleInstance.h"
 #include "app/SplashWindow.h"
-#include "app/TextCodec.h"
+#include "ui/widgets/TextCodec.h"
 
 int main(int argc, char* argv[]) {
   using namespace sibylon;

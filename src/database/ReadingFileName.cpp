@@ -1,6 +1,6 @@
 #include "database/ReadingFileName.h"
 
-#include "app/TextReplace.h"
+#include "base/TextReplace.h"
 
 namespace sibylon {
 

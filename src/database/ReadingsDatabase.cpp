@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 
-#include "app/FolderListing.h"
-#include "app/TextReplace.h"
+#include "base/FolderListing.h"
+#include "base/TextReplace.h"
 
 namespace sibylon {
 

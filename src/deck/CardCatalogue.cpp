@@ -1,6 +1,6 @@
 #include "deck/CardCatalogue.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 namespace sibylon {
 namespace {

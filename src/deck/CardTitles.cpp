@@ -1,6 +1,6 @@
 #include "deck/CardTitles.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "deck/CardCatalogue.h"
 
 namespace sibylon {

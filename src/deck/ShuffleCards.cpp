@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/AppError.h"
-#include "app/StrToInt.h"
+#include "base/AppError.h"
+#include "base/StrToInt.h"
 #include "deck/CardCatalogue.h"
 #include "deck/Lcg.h"
 

@@ -1,7 +1,7 @@
 #include "reading/DeckList.h"
 
-#include "app/FolderListing.h"
-#include "app/TextReplace.h"
+#include "base/FolderListing.h"
+#include "base/TextReplace.h"
 
 namespace sibylon {
 

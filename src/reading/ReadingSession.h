@@ -8,7 +8,7 @@
 #include "deck/ShuffleCards.h"
 #include "reading/RenderReading.h"
 #include "srml/SavedReading.h"
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/AppError.h"
-#include "app/StrToInt.h"
-#include "app/TextReplace.h"
+#include "base/AppError.h"
+#include "base/StrToInt.h"
+#include "base/TextReplace.h"
 #include "srml/CardDescriptionSet.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "reading/PageWords.h"
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

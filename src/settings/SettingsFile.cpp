@@ -1,7 +1,7 @@
 #include "settings/SettingsFile.h"
 
-#include "app/AppError.h"
-#include "app/StrToInt.h"
+#include "base/AppError.h"
+#include "base/StrToInt.h"
 
 namespace sibylon {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

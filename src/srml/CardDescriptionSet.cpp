@@ -1,7 +1,7 @@
 #include "srml/CardDescriptionSet.h"
 
-#include "app/FolderListing.h"
-#include "app/TextReplace.h"
+#include "base/FolderListing.h"
+#include "base/TextReplace.h"
 #include "deck/CardCatalogue.h"
 
 namespace sibylon {

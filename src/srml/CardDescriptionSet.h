@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppFolder.h"
-#include "srml/SrmlLines.h"
+#include "base/AppFolder.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

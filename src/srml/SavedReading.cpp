@@ -1,8 +1,8 @@
 #include "srml/SavedReading.h"
 
-#include "app/AppError.h"
-#include "app/StrToInt.h"
-#include "app/TextReplace.h"
+#include "base/AppError.h"
+#include "base/StrToInt.h"
+#include "base/TextReplace.h"
 #include "srml/DateTimeFormat.h"
 #include "srml/SectionReader.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

@@ -1,7 +1,7 @@
 #include "srml/SectionReader.h"
 
-#include "app/AppError.h"
-#include "app/AppFolder.h"
+#include "base/AppError.h"
+#include "base/AppFolder.h"
 
 namespace sibylon {
 

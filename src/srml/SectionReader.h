@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace sibylon {
 

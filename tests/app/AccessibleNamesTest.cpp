@@ -9,8 +9,8 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "app/MessageBox.h"
-#include "settings/InterfaceLanguage.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "support/Controls.h"
 #include "support/Pages.h"
 #include "support/TestAppFolder.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/MessageBox.h"
+#include "ui/widgets/MessageBox.h"
 #include "app/SplashWindow.h"
 #include "support/TestAppFolder.h"
 

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/AppFolder.h"
+#include "base/AppFolder.h"
 #include "support/TestAppFolder.h"
 
 using namespace sibylon;

@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <set>
 
-#include "app/FolderListing.h"
-#include "app/StrToInt.h"
-#include "srml/FileBytes.h"
+#include "base/FolderListing.h"
+#include "base/StrToInt.h"
+#include "base/FileBytes.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
 

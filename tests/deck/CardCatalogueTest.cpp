@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "deck/CardCatalogue.h"
 
 namespace sibylon {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "deck/CardTitles.h"
 #include "support/TempFolder.h"
 #include "support/ErrorOf.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "deck/Lcg.h"
 #include "deck/ShuffleCards.h"
 

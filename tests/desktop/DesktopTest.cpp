@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "app/MessageBox.h"
+#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
 

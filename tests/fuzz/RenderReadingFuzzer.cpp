@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reading/RenderReading.h"
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

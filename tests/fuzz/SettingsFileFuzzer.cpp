@@ -1,8 +1,8 @@
 // Reading any settings file.
 #include "FuzzInput.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "settings/SettingsFile.h"
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 #include "srml/SectionReader.h"
-#include "srml/SrmlLines.h"
+#include "base/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "app/StrToInt.h"
+#include "base/StrToInt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "deck/CardTitles.h"
-#include "deck/SpreadPreview.h"
+#include "reading/SpreadPreview.h"
 
 namespace sibylon {
 namespace {

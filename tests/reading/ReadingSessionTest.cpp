@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "srml/DateTimeFormat.h"
 #include "srml/SectionReader.h"
 #include "support/ErrorOf.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "reading/RenderReading.h"
-#include "srml/FileBytes.h"
+#include "base/FileBytes.h"
 #include "support/ErrorOf.h"
 
 namespace sibylon {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 

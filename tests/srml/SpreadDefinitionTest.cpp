@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/AppError.h"
-#include "app/TextReplace.h"
-#include "srml/FileBytes.h"
+#include "base/AppError.h"
+#include "base/TextReplace.h"
+#include "base/FileBytes.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
 #include "support/TempFolder.h"

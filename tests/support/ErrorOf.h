@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 namespace sibylon::test {
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/AppFolder.h"
+#include "base/AppFolder.h"
 
 namespace sibylon::test {
 
