@@ -13,10 +13,25 @@ namespace sibylon {
 namespace {
 
 Lines ThirtyCardReading() {
-  Lines reading = {"[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SAVEDSPREAD\"]", "[SPREAD]", "Thirty",
-                   "[/SPREAD]", "[PERSON]", "Anna", "[/PERSON]", "[DATETIME]", "2026-12-10, 07-00",
-                   "[/DATETIME]", "[QUESTION]", "What comes?<br />", "[/QUESTION]", "[CARDS]", "30",
-                   "[/CARDS]", "[DESCRIPTION]", "[/DESCRIPTION]", "[MEANINGS]"};
+  Lines reading = {"[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SAVEDSPREAD\"]",
+                   "[SPREAD]",
+                   "Thirty",
+                   "[/SPREAD]",
+                   "[PERSON]",
+                   "Anna",
+                   "[/PERSON]",
+                   "[DATETIME]",
+                   "2026-12-10, 07-00",
+                   "[/DATETIME]",
+                   "[QUESTION]",
+                   "What comes?<br />",
+                   "[/QUESTION]",
+                   "[CARDS]",
+                   "30",
+                   "[/CARDS]",
+                   "[DESCRIPTION]",
+                   "[/DESCRIPTION]",
+                   "[MEANINGS]"};
   for (int i = 1; i <= 30; ++i) reading.push_back("Position " + std::to_string(i));
   reading.push_back("[/MEANINGS]");
   reading.push_back("[POSITIONS]");

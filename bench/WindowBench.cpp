@@ -35,7 +35,8 @@ std::unique_ptr<QTemporaryDir> MakeAppFolder(int readings) {
   // The deck folder is enough for the window; the pictures only matter to the view.
   QDir(dir->path()).mkpath(QStringLiteral("cards/Celestine/normal"));
   for (int i = 0; i < readings; ++i) {
-    QFile file(dir->path() + QStringLiteral("/database/Reading %1.srml").arg(i, 5, 10, QLatin1Char('0')));
+    QFile file(dir->path() +
+               QStringLiteral("/database/Reading %1.srml").arg(i, 5, 10, QLatin1Char('0')));
     file.open(QIODevice::WriteOnly);
     file.write("[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SAVEDSPREAD\"]\r\n[/SRML]\r\n");
   }

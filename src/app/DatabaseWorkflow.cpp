@@ -8,17 +8,17 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "base/AppError.h"
-#include "ui/widgets/Guard.h"
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
-#include "ui/widgets/TextCodec.h"
+#include "base/AppError.h"
 #include "base/TextReplace.h"
-#include "ui/database/DatabasePage.h"
 #include "database/ReadingsDatabase.h"
+#include "ui/database/DatabasePage.h"
 #include "ui/htmlview/HtmlView.h"
 #include "ui/reading/ReadingPage.h"
 #include "ui/settings/PreferencesPage.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 
@@ -27,8 +27,7 @@ void MainWindow::ConnectDatabaseHandlers() {
                &MainWindow::Button4Click);
   OnUserAction(database_page_->load, &QPushButton::clicked, this, &MainWindow::Button8Click);
   OnUserAction(database_page_->remove, &QPushButton::clicked, this, &MainWindow::Button9Click);
-  OnUserAction(database_page_->remove_all, &QPushButton::clicked, this,
-               &MainWindow::Button11Click);
+  OnUserAction(database_page_->remove_all, &QPushButton::clicked, this, &MainWindow::Button11Click);
   OnUserAction(database_page_->unlock, &QCheckBox::clicked, this,
                &MainWindow::CheckBoxRemoveAllUnlockedClick);
   OnUserAction(database_page_->readings, &QListWidget::itemSelectionChanged, this,
@@ -46,7 +45,8 @@ std::string MainWindow::DatabaseFolder() const { return app_.Path(kDatabaseFolde
 void MainWindow::ReadDatabaseList() {
   QListWidget* list = database_page_->readings;
   list->clear();
-  for (const std::string& entry : DatabaseEntries(DatabaseFolder())) list->addItem(ToQString(entry));
+  for (const std::string& entry : DatabaseEntries(DatabaseFolder()))
+    list->addItem(ToQString(entry));
   UpdateLoadDeleteButtons();
 }
 
@@ -71,10 +71,11 @@ void MainWindow::Button4Click() {
   // Without a reading or a name there is nothing to store, and no file to name.
   if (!session_.HoldsReading() || name.empty()) return;
   const QString entry = ToQString(name);
-  if (!database_page_->readings->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
-    const auto answer = MessageBox::Ask(
-        this, QStringLiteral("Spread with same name already exists in DataBase.\n"
-                             "Overwrite existing spread with new one?"));
+  if (!database_page_->readings->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive)
+           .isEmpty()) {
+    const auto answer =
+        MessageBox::Ask(this, QStringLiteral("Spread with same name already exists in DataBase.\n"
+                                             "Overwrite existing spread with new one?"));
     if (answer != QMessageBox::Yes) {
       reading_page_->file_name->setFocus();
       return;

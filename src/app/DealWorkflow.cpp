@@ -9,25 +9,25 @@
 #include <QRadioButton>
 #include <ctime>
 
+#include "app/MainWindow.h"
 #include "base/AppError.h"
 #include "base/FolderListing.h"
-#include "ui/widgets/Guard.h"
-#include "app/MainWindow.h"
 #include "base/StrToInt.h"
-#include "ui/widgets/TextCodec.h"
 #include "base/TextReplace.h"
 #include "deck/CardCatalogue.h"
-#include "ui/deck/NewSpreadPage.h"
 #include "deck/ShuffleCards.h"
+#include "reading/DeckList.h"
 #include "reading/SpreadPreview.h"
+#include "srml/DateTimeFormat.h"
+#include "srml/SavedReading.h"
+#include "ui/deck/NewSpreadPage.h"
 #include "ui/editors/SpreadEditorPage.h"
 #include "ui/editors/TitlesEditorPage.h"
 #include "ui/htmlview/HtmlView.h"
 #include "ui/reading/CardDecksPage.h"
-#include "reading/DeckList.h"
 #include "ui/settings/PreferencesPage.h"
-#include "srml/DateTimeFormat.h"
-#include "srml/SavedReading.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 
@@ -126,7 +126,8 @@ void MainWindow::AdjustDeckChoice() {
 void MainWindow::ButtonShuffleClick() { Shuffle(); }
 
 void MainWindow::RunShuffleCards() {
-  session_.Shuffle(preferences_->GatherDeckOptions(), static_cast<std::uint32_t>(std::time(nullptr)));
+  session_.Shuffle(preferences_->GatherDeckOptions(),
+                   static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 void MainWindow::Shuffle() {

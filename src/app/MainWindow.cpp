@@ -1,27 +1,20 @@
 #include "app/MainWindow.h"
 
-#include "app/SplashWindow.h"
-
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/about/AboutPage.h"
-#include "ui/widgets/EnterClicksButtons.h"
-#include "ui/widgets/Guard.h"
-#include "ui/widgets/ImageList.h"
-#include "ui/widgets/MessageBox.h"
-#include "ui/widgets/NamedControls.h"
+#include "app/SplashWindow.h"
 #include "base/ProductInfo.h"
 #include "base/TempFileName.h"
-#include "ui/widgets/TextCodec.h"
+#include "ui/about/AboutPage.h"
 #include "ui/database/DatabasePage.h"
 #include "ui/deck/NewSpreadPage.h"
 #include "ui/editors/DescriptionsEditorPage.h"
@@ -32,6 +25,12 @@
 #include "ui/reading/ReadingPage.h"
 #include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/PreferencesPage.h"
+#include "ui/widgets/EnterClicksButtons.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/ImageList.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/NamedControls.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 namespace {

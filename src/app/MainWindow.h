@@ -154,10 +154,10 @@ class MainWindow : public QMainWindow {
   const std::chrono::system_clock::time_point started_ = std::chrono::system_clock::now();
   std::optional<StepFailure> startup_failure_;
 
-  QTabWidget* page_control_ = nullptr;  // PageControl1
+  QTabWidget* page_control_ = nullptr;    // PageControl1
   QWidget* full_screen_frame_ = nullptr;  // holds Panel2 in the full-screen layout
   QPoint windowed_position_;              // where the window stood before full screen
-  QLabel* status_text_ = nullptr;       // the single panel of StatusBar1
+  QLabel* status_text_ = nullptr;         // the single panel of StatusBar1
   NewSpreadPage* new_spread_ = nullptr;
   ReadingPage* reading_page_ = nullptr;
   DatabasePage* database_page_ = nullptr;

@@ -13,21 +13,21 @@
 #include <QTabWidget>
 #include <ctime>
 
-#include "base/AppError.h"
-#include "ui/widgets/Guard.h"
 #include "app/MainWindow.h"
-#include "ui/widgets/TextCodec.h"
+#include "base/AppError.h"
 #include "database/ReadingFileName.h"
+#include "reading/DeckViewPage.h"
+#include "reading/RenderReading.h"
+#include "srml/CardDescriptionSet.h"
+#include "srml/DateTimeFormat.h"
 #include "ui/deck/NewSpreadPage.h"
 #include "ui/htmlview/HtmlView.h"
 #include "ui/reading/CardDecksPage.h"
-#include "reading/DeckViewPage.h"
 #include "ui/reading/ReadingPage.h"
-#include "reading/RenderReading.h"
 #include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/PreferencesPage.h"
-#include "srml/CardDescriptionSet.h"
-#include "srml/DateTimeFormat.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 
@@ -112,11 +112,10 @@ void MainWindow::PreviewFileName() {
     std::tm now{};
     const std::time_t clock = std::time(nullptr);
     localtime_r(&clock, &now);
-    const std::string date =
-        FormatDateTime(ToBytes(preferences_->date_format->currentText()), now);
-    preferences_->file_name_preview->setText(ToQString(
-        sibylon::PreviewFileName(ToBytes(preferences_->file_name_template->text()), *spread, date,
-                                 ToBytes(new_spread_->name->text()))));
+    const std::string date = FormatDateTime(ToBytes(preferences_->date_format->currentText()), now);
+    preferences_->file_name_preview->setText(
+        ToQString(sibylon::PreviewFileName(ToBytes(preferences_->file_name_template->text()),
+                                           *spread, date, ToBytes(new_spread_->name->text()))));
   }
   reading_page_->save_to_database->setEnabled(!reading_page_->file_name->text().isEmpty());
 }
@@ -187,9 +186,9 @@ void MainWindow::Action3CardDeckExecute() {
   if (!deck) throw ListIndexOutOfBounds(-1);
   Action2Execute();
   const std::string path = app_.Path(kCardsFolder) + "preview.srml";
-  WriteLinesFile(path, DeckViewPage(*deck, session_.Titles(),
-                                    ToBytes(preferences_->code_page->currentText()),
-                                    preferences_->show_frames->isChecked()));
+  WriteLinesFile(
+      path, DeckViewPage(*deck, session_.Titles(), ToBytes(preferences_->code_page->currentText()),
+                         preferences_->show_frames->isChecked()));
   card_decks_->view->Navigate(path);
 }
 

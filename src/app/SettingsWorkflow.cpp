@@ -11,14 +11,14 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "base/AppError.h"
 #include "app/MainWindow.h"
-#include "ui/widgets/TextCodec.h"
+#include "base/AppError.h"
+#include "settings/SettingsFile.h"
 #include "ui/deck/NewSpreadPage.h"
 #include "ui/editors/TitlesEditorPage.h"
 #include "ui/reading/CardDecksPage.h"
 #include "ui/settings/PreferencesPage.h"
-#include "settings/SettingsFile.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 namespace {
@@ -57,7 +57,8 @@ class WindowSettings : public SettingsTarget {
 
   void SetFlag(SettingsLine line, bool on) override {
     if (line == kDefaultTitlesLine) {
-      QRadioButton* choice = on ? w_.titles_editor_->default_titles : w_.titles_editor_->custom_titles;
+      QRadioButton* choice =
+          on ? w_.titles_editor_->default_titles : w_.titles_editor_->custom_titles;
       if (choice->isChecked()) return;
       {
         const QSignalBlocker quiet(choice);
@@ -99,8 +100,8 @@ class WindowSettings : public SettingsTarget {
         break;
       case kCodePageLine:
       case kDateFormatLine: {
-        QComboBox* box = line == kCodePageLine ? w_.preferences_->code_page
-                                               : w_.preferences_->date_format;
+        QComboBox* box =
+            line == kCodePageLine ? w_.preferences_->code_page : w_.preferences_->date_format;
         box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
         break;
       }
@@ -125,24 +126,42 @@ class WindowSettings : public SettingsTarget {
   QCheckBox* FlagBox(SettingsLine line) const {
     PreferencesPage& p = *w_.preferences_;
     switch (line) {
-      case kBlankCardsLine: return p.blank_cards;
-      case kAddDateLine: return p.add_date;
-      case kRememberNameLine: return w_.new_spread_->remember_name;
-      case kRepeatLine: return p.repeat_cards;
-      case kReversedLine: return p.reversed_cards;
-      case kBlankLabelOnLine: return p.blank_label_on;
-      case kNormalLabelOnLine: return p.normal_label_on;
-      case kReversedLabelOnLine: return p.reversed_label_on;
-      case kFullScreenLine: return p.always_full_screen;
-      case kRememberPositionLine: return p.remember_position;
-      case kShowTitlesLine: return p.show_titles;
-      case kShowNumbersLine: return p.show_numbers;
-      case kShowMeaningsLine: return p.show_meanings;
-      case kAddNameLine: return p.add_name;
-      case kAddQuestionLine: return p.add_question;
-      case kShowFramesLine: return p.show_frames;
-      case kShowReadingLine: return p.show_reading;
-      default: return nullptr;
+      case kBlankCardsLine:
+        return p.blank_cards;
+      case kAddDateLine:
+        return p.add_date;
+      case kRememberNameLine:
+        return w_.new_spread_->remember_name;
+      case kRepeatLine:
+        return p.repeat_cards;
+      case kReversedLine:
+        return p.reversed_cards;
+      case kBlankLabelOnLine:
+        return p.blank_label_on;
+      case kNormalLabelOnLine:
+        return p.normal_label_on;
+      case kReversedLabelOnLine:
+        return p.reversed_label_on;
+      case kFullScreenLine:
+        return p.always_full_screen;
+      case kRememberPositionLine:
+        return p.remember_position;
+      case kShowTitlesLine:
+        return p.show_titles;
+      case kShowNumbersLine:
+        return p.show_numbers;
+      case kShowMeaningsLine:
+        return p.show_meanings;
+      case kAddNameLine:
+        return p.add_name;
+      case kAddQuestionLine:
+        return p.add_question;
+      case kShowFramesLine:
+        return p.show_frames;
+      case kShowReadingLine:
+        return p.show_reading;
+      default:
+        return nullptr;
     }
   }
 

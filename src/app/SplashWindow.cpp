@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/widgets/JpegImage.h"
 #include "base/ProductInfo.h"
+#include "ui/widgets/JpegImage.h"
 
 namespace sibylon {
 namespace {

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <exception>
 
-#include "base/AppFolder.h"
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
-#include "base/ProductInfo.h"
 #include "app/SingleInstance.h"
 #include "app/SplashWindow.h"
+#include "base/AppFolder.h"
+#include "base/ProductInfo.h"
+#include "ui/widgets/MessageBox.h"
 #include "ui/widgets/TextCodec.h"
 
 int main(int argc, char* argv[]) {

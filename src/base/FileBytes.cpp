@@ -16,7 +16,8 @@ std::string ReadFileBytes(const std::string& path) {
   if (fd < 0) throw CannotOpenFile(path, errno);
   std::string bytes;
   struct stat info;
-  if (fstat(fd, &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (fstat(fd, &info) == 0 && info.st_size > 0)
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[1 << 16];
   for (;;) {
     ssize_t got = ::read(fd, buffer, sizeof buffer);

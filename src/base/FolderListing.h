@@ -7,8 +7,8 @@
 namespace sibylon {
 
 // Names of the regular files in `folder` whose name ends with `suffix` (case-sensitive; an empty
-// suffix takes every file), sorted by byte order; the temporary files of saves are never listed. A folder that cannot be read fails with
-// "Cannot open file" for the folder and the system's reason.
+// suffix takes every file), sorted by byte order; the temporary files of saves are never listed. A
+// folder that cannot be read fails with "Cannot open file" for the folder and the system's reason.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view suffix);
 
 // Names of the sub-folders of `folder`, in no particular order (without temporary save names).

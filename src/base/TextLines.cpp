@@ -33,6 +33,8 @@ std::string JoinLines(const Lines& lines) {
 
 Lines ReadLinesFile(const std::string& path) { return SplitLines(ReadFileBytes(path)); }
 
-void WriteLinesFile(const std::string& path, const Lines& lines) { SaveToFile(path, JoinLines(lines)); }
+void WriteLinesFile(const std::string& path, const Lines& lines) {
+  SaveToFile(path, JoinLines(lines));
+}
 
 }  // namespace sibylon

@@ -2,7 +2,9 @@
 
 namespace sibylon {
 
-std::string RemoveAll(std::string text, std::string_view what) { return ReplaceAll(std::move(text), what, ""); }
+std::string RemoveAll(std::string text, std::string_view what) {
+  return ReplaceAll(std::move(text), what, "");
+}
 
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
   if (what.empty()) return text;

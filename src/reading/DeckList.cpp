@@ -10,7 +10,8 @@ std::vector<std::string> DeckListFromFolders(const std::vector<std::string>& sub
   for (const std::string& name : subfolders) raw.push_back("[" + name + "]");
   SortWithoutCase(raw);
   std::vector<std::string> decks;
-  for (std::size_t i = 2; i < raw.size(); ++i) decks.push_back(RemoveAll(RemoveAll(raw[i], "["), "]"));
+  for (std::size_t i = 2; i < raw.size(); ++i)
+    decks.push_back(RemoveAll(RemoveAll(raw[i], "["), "]"));
   return decks;
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "base/TextLines.h"
 #include "deck/CardTitles.h"
 #include "deck/ShuffleCards.h"
 #include "reading/RenderReading.h"
 #include "srml/SavedReading.h"
-#include "base/TextLines.h"
 
 namespace sibylon {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "reading/PageWords.h"
 #include "base/TextLines.h"
+#include "reading/PageWords.h"
 
 namespace sibylon {
 

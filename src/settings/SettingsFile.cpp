@@ -7,7 +7,8 @@ namespace sibylon {
 namespace {
 
 const std::string& LineAt(const Lines& lines, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) throw ListIndexOutOfBounds(index);
+  if (index < 0 || static_cast<std::size_t>(index) >= lines.size())
+    throw ListIndexOutOfBounds(index);
   return lines[static_cast<std::size_t>(index)];
 }
 

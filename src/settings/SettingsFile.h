@@ -55,9 +55,9 @@ class SettingsTarget {
   virtual void SetFlag(SettingsLine line, bool on) = 0;                       // flag lines, line 0
   virtual void SelectByName(SettingsLine line, const std::string& name) = 0;  // lines 1, 2
   virtual void SetDeckPart(const std::string& choice) = 0;                    // "22", "56", "78"
-  virtual void SetText(SettingsLine line, const std::string& text) = 0;       // 7, 10, 13, 15, 17, 18
-  virtual void SetIndex(SettingsLine line, int index) = 0;                    // 8, 25, 27, 32, 33
-  virtual void PlaceWindow(bool remembered, int left, int top) = 0;           // 20-22
+  virtual void SetText(SettingsLine line, const std::string& text) = 0;  // 7, 10, 13, 15, 17, 18
+  virtual void SetIndex(SettingsLine line, int index) = 0;               // 8, 25, 27, 32, 33
+  virtual void PlaceWindow(bool remembered, int left, int top) = 0;      // 20-22
 };
 
 // Applies the lines in index order. A flag line other than "true" or "false" (byte for byte)

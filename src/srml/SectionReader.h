@@ -18,11 +18,11 @@ SectionLines SectionReader(const Lines& document, std::string_view name);
 // Where each source selector takes its document from, as the pages hold it at the moment of the
 // call. An absent selection stands for a list without a selected entry.
 struct SectionSources {
-  std::string app_folder;                                // with trailing separator
-  std::string spread_editor_file;                        // "CSE": full path, empty for none
-  std::optional<std::string> selected_spread;            // "CSS": spreads/<name>.srml
-  std::optional<std::string> selected_description_set;   // "CDS": descriptions/<name>.srml
-  const Lines* held_reading = nullptr;                   // "CSS1": the reading in memory
+  std::string app_folder;                               // with trailing separator
+  std::string spread_editor_file;                       // "CSE": full path, empty for none
+  std::optional<std::string> selected_spread;           // "CSS": spreads/<name>.srml
+  std::optional<std::string> selected_description_set;  // "CDS": descriptions/<name>.srml
+  const Lines* held_reading = nullptr;                  // "CSS1": the reading in memory
 };
 
 // The lines of the document that `selector` names ("CSE", "CSS", "CSS1", "CDE", "CDS").

@@ -9,11 +9,11 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
-#include "ui/settings/InterfaceLanguage.h"
 #include "support/Controls.h"
 #include "support/Pages.h"
 #include "support/TestAppFolder.h"
+#include "ui/settings/InterfaceLanguage.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -59,7 +59,7 @@ QList<QWidget*> FocusableShownControls(QWidget* root) {
 
 QString Describe(QWidget* control) {
   return QStringLiteral("%1 (%2)").arg(control->objectName(),
-                                      QString::fromLatin1(control->metaObject()->className()));
+                                       QString::fromLatin1(control->metaObject()->className()));
 }
 
 }  // namespace

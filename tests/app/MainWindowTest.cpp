@@ -1,5 +1,3 @@
-#include "app/MainWindow.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -8,13 +6,14 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QWheelEvent>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
-#include "ui/widgets/MessageBox.h"
+#include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 
@@ -55,8 +54,8 @@ class MainWindowTest : public QObject {
     QTabBar* bar = pages->tabBar();
     for (int step = 0; step < 7; ++step) {
       const QPointF at = bar->tabRect(pages->currentIndex()).center();
-      QWheelEvent wheel(at, bar->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
-                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QWheelEvent wheel(at, bar->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
       QApplication::sendEvent(bar, &wheel);
       wheeled << pages->currentIndex();
     }
@@ -86,7 +85,7 @@ class MainWindowTest : public QObject {
 
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
     QVERIFY(pages);
-    const QStringList names = {"TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6",
+    const QStringList names = {"TabSheet2", "TabSheet3", "TabSheet4",  "TabSheet6",
                                "TabSheet9", "TabSheet1", "TabSheet10", "TabSheet5"};
     const QStringList captions = {"New Spread", "Reading",     "Database", "SYS",
                                   "Card Decks", "Preferences", "Editors",  "About Program"};
@@ -169,7 +168,8 @@ class MainWindowTest : public QObject {
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     QVERIFY(splash.findChild<QLabel*>("Label1")->isVisible());
-    QCOMPARE(splash.findChild<QLabel*>("Label1")->text(), QStringLiteral("Loading .... Please wait"));
+    QCOMPARE(splash.findChild<QLabel*>("Label1")->text(),
+             QStringLiteral("Loading .... Please wait"));
     QVERIFY(!splash.findChild<QPushButton*>("Button1")->isVisible());
     QCOMPARE(splash.findChild<QLabel*>("LabelVersion")->text(),
              QStringLiteral("Assembly Version 8.10.26"));

@@ -1,11 +1,10 @@
-#include "app/SingleInstance.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "app/SingleInstance.h"
 #include "base/AppFolder.h"
 #include "support/TestAppFolder.h"
 
@@ -20,8 +19,8 @@ class SingleInstanceTest : public QObject {
     test::TestAppFolder app;
     const QString executable = app.Path("sibylon");
     QVERIFY(QFile::copy(QStringLiteral(SIBYLON_EXECUTABLE), executable));
-    const QString root =
-        QString::fromStdString(AppFolder(QFileInfo(app.Path("")).canonicalFilePath().toStdString()).Root());
+    const QString root = QString::fromStdString(
+        AppFolder(QFileInfo(app.Path("")).canonicalFilePath().toStdString()).Root());
 
     SingleInstance running(root);
     running.Listen();

@@ -14,9 +14,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -82,7 +82,8 @@ class UserActionsTest : public QObject {
 
   void EveryActionSurvivesARemovedFolder_data() {
     QTest::addColumn<QString>("folder");
-    for (const char* folder : {"database", "spreads", "descriptions", "cards", "titles", "xfiles"}) {
+    for (const char* folder :
+         {"database", "spreads", "descriptions", "cards", "titles", "xfiles"}) {
       QTest::newRow(folder) << folder;
     }
   }

@@ -1,8 +1,8 @@
-#include "base/AppError.h"
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
+
+#include "base/AppError.h"
 
 namespace sibylon {
 namespace {

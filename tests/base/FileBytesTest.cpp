@@ -1,11 +1,10 @@
-#include "base/FileBytes.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
 #include "base/AppError.h"
+#include "base/FileBytes.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
@@ -36,8 +35,9 @@ TEST(FileBytesTest, FailuresNameTheFileAndKeepTheOldContent) {
             "Cannot create file \"" + folder.Path("locked.txt") + "\". Permission denied");
   EXPECT_EQ(folder.Read("locked.txt"), "keep me");
 
-  EXPECT_EQ(ErrorOf([&] { SaveToFile(folder.Path("missing/x.txt"), "x"); }),
-            "Cannot create file \"" + folder.Path("missing/x.txt") + "\". No such file or directory");
+  EXPECT_EQ(
+      ErrorOf([&] { SaveToFile(folder.Path("missing/x.txt"), "x"); }),
+      "Cannot create file \"" + folder.Path("missing/x.txt") + "\". No such file or directory");
   EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.Path("nothing.srml")); }),
             "Cannot open file \"" + folder.Path("nothing.srml") + "\". No such file or directory");
   EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.Root()); }),

@@ -1,8 +1,7 @@
-#include "base/StepSequence.h"
-
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
+#include "base/StepSequence.h"
 
 namespace sibylon {
 namespace {
@@ -11,8 +10,16 @@ TEST(StepSequenceTest, StopsAtTheFirstFailingStepAndKeepsTheEarlierOnesDone) {
   std::vector<std::string> ran;
   std::vector<Step> steps = {
       {"one", [&] { ran.push_back("one"); }},
-      {"two", [&] { ran.push_back("two"); throw ListIndexOutOfBounds(-1); }},
-      {"three", [&] { ran.push_back("three"); throw NotAValidInteger("x"); }},
+      {"two",
+       [&] {
+         ran.push_back("two");
+         throw ListIndexOutOfBounds(-1);
+       }},
+      {"three",
+       [&] {
+         ran.push_back("three");
+         throw NotAValidInteger("x");
+       }},
       {"four", [&] { ran.push_back("four"); }},
   };
   auto failure = RunSteps(steps);

@@ -1,8 +1,7 @@
-#include "base/StrToInt.h"
-
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
+#include "base/StrToInt.h"
 
 namespace sibylon {
 namespace {
@@ -11,8 +10,13 @@ TEST(StrToIntTest, AcceptsDecimalWithOptionalSign) {
   struct Case {
     const char* text;
     int value;
-  } cases[] = {{"0", 0},     {"7", 7},   {"-1", -1},  {"+12", 12},       {"007", 7},
-               {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}};
+  } cases[] = {{"0", 0},
+               {"7", 7},
+               {"-1", -1},
+               {"+12", 12},
+               {"007", 7},
+               {"2147483647", 2147483647},
+               {"-2147483648", -2147483647 - 1}};
   for (const auto& c : cases) EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
 }
 
@@ -24,7 +28,8 @@ TEST(StrToIntTest, RefusesEverythingElseWithTheUsersText) {
       StrToInt(text);
       ADD_FAILURE() << "accepted " << text;
     } catch (const AppError& error) {
-      EXPECT_EQ(std::string(error.what()), "'" + std::string(text) + "' is not a valid integer value");
+      EXPECT_EQ(std::string(error.what()),
+                "'" + std::string(text) + "' is not a valid integer value");
     }
   }
 }

@@ -11,11 +11,11 @@
 #include <filesystem>
 #include <set>
 
+#include "base/FileBytes.h"
 #include "base/FolderListing.h"
 #include "base/TempFileName.h"
 #include "database/ReadingsDatabase.h"
 #include "srml/CardDescriptionSet.h"
-#include "base/FileBytes.h"
 #include "support/TempFolder.h"
 
 namespace sibylon {

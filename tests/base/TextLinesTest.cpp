@@ -1,7 +1,6 @@
-#include "base/TextLines.h"
-
 #include <gtest/gtest.h>
 
+#include "base/TextLines.h"
 #include "support/TempFolder.h"
 
 namespace sibylon {
@@ -16,22 +15,24 @@ TEST(TextLinesTest, EveryKindOfLineEndEndsALine) {
       {"a\r\nb\r\n", {"a", "b"}},
       {"a\nb\n", {"a", "b"}},
       {"a\rb\r", {"a", "b"}},
-      {"a\r\nb", {"a", "b"}},           // a last line without an end still counts
+      {"a\r\nb", {"a", "b"}},  // a last line without an end still counts
       {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-      {"a\n\rb", {"a", "", "b"}},        // LF then CR are two line ends
+      {"a\n\rb", {"a", "", "b"}},  // LF then CR are two line ends
       {"a\r\r\nb", {"a", "", "b"}},
-      {"a\0b\r\nc"s, {"a"}},             // NUL ends the text
+      {"a\0b\r\nc"s, {"a"}},  // NUL ends the text
       {"\0a"s, {}},
       {"", {}},
       {"\r\n", {""}},
-      {"  x \t", {"  x \t"}},            // nothing is trimmed
+      {"  x \t", {"  x \t"}},  // nothing is trimmed
   };
-  for (const auto& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << testing::PrintToString(c.text);
+  for (const auto& c : cases)
+    EXPECT_EQ(SplitLines(c.text), c.lines) << testing::PrintToString(c.text);
 }
 
 TEST(TextLinesTest, WritesCrLfAfterEveryLineAndReadsTheSameLinesBack) {
   test::TempFolder folder;
-  const Lines lines = {"[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SPREAD\"]", "", "caf\xe9 <br />", "last"};
+  const Lines lines = {"[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SPREAD\"]", "", "caf\xe9 <br />",
+                       "last"};
   WriteLinesFile(folder.Path("doc.srml"), lines);
   EXPECT_EQ(folder.Read("doc.srml"),
             "[SRML VERSION=\"1.0\" CONTENT-TYPE=\"SPREAD\"]\r\n\r\ncaf\xe9 <br />\r\nlast\r\n");

@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <set>
 
+#include "base/FileBytes.h"
 #include "base/FolderListing.h"
 #include "base/StrToInt.h"
-#include "base/FileBytes.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
 
@@ -38,7 +38,9 @@ JpegInfo DecodeJpeg(const std::string& bytes) {
   jpeg_decompress_struct jpeg;
   JpegErrors errors;
   jpeg.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<JpegErrors*>(c->err)->jump, 1); };
+  errors.base.error_exit = [](j_common_ptr c) {
+    std::longjmp(reinterpret_cast<JpegErrors*>(c->err)->jump, 1);
+  };
   errors.base.output_message = [](j_common_ptr) {};
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&jpeg);
@@ -78,7 +80,8 @@ TEST(ShippedDataTest, EverySpreadReadsBackWithItsPositionsOnTheTable) {
     ASSERT_EQ(positions.size(), static_cast<std::size_t>(n));
     for (const std::string& line : positions) {
       const CardPlace place = ParsePosition(line);
-      EXPECT_TRUE(place.left >= 0 && place.left <= 371 && place.top >= 0 && place.top <= 251) << line;
+      EXPECT_TRUE(place.left >= 0 && place.left <= 371 && place.top >= 0 && place.top <= 251)
+          << line;
     }
     for (const char* text : {"DESCRIPTION", "COMMENTS"}) {
       for (const std::string& line : SectionReader(document, text)) {

@@ -4,8 +4,8 @@
 
 #include "base/AppError.h"
 #include "deck/CardTitles.h"
-#include "support/TempFolder.h"
 #include "support/ErrorOf.h"
+#include "support/TempFolder.h"
 
 namespace sibylon {
 namespace {

@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;

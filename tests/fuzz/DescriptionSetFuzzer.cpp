@@ -2,9 +2,9 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
+#include "base/TextLines.h"
 #include "srml/CardDescriptionSet.h"
 #include "srml/SectionReader.h"
-#include "base/TextLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

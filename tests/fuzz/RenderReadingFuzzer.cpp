@@ -4,8 +4,8 @@
 
 #include "FuzzInput.h"
 #include "base/AppError.h"
-#include "reading/RenderReading.h"
 #include "base/TextLines.h"
+#include "reading/RenderReading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

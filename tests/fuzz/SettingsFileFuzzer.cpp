@@ -1,8 +1,8 @@
 // Reading any settings file.
 #include "FuzzInput.h"
 #include "base/AppError.h"
-#include "settings/SettingsFile.h"
 #include "base/TextLines.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "srml/SectionReader.h"
 #include "base/TextLines.h"
+#include "srml/SectionReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace sibylon;

@@ -1,6 +1,6 @@
-#include "reading/DeckList.h"
-
 #include <gtest/gtest.h>
+
+#include "reading/DeckList.h"
 
 namespace sibylon {
 namespace {

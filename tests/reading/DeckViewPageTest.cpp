@@ -1,10 +1,9 @@
-#include "reading/DeckViewPage.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "deck/CardTitles.h"
+#include "reading/DeckViewPage.h"
 #include "reading/SpreadPreview.h"
 
 namespace sibylon {
@@ -13,7 +12,8 @@ namespace {
 int Count(const Lines& lines, const std::string& piece) {
   int count = 0;
   for (const std::string& line : lines) {
-    for (std::size_t at = line.find(piece); at != std::string::npos; at = line.find(piece, at + 1)) {
+    for (std::size_t at = line.find(piece); at != std::string::npos;
+         at = line.find(piece, at + 1)) {
       ++count;
     }
   }
@@ -48,16 +48,20 @@ TEST(DeckViewPageTest, SplitsTrumpAndSuitCellsOverTheirLines) {
   // A trump: opening, picture, and the title closed by its cell (and row).
   const auto card3 = at("<td valign=\"top\" align=\"center\"><span class=\"cn\">3</span><br />");
   EXPECT_EQ(page[card3 + 1],
-            "<img class=\"ic\" height=\"233\" src=\"D/normal/3.jpg\" width=\"144\" border=\"0\" alt=\"\" /><br />");
+            "<img class=\"ic\" height=\"233\" src=\"D/normal/3.jpg\" width=\"144\" border=\"0\" "
+            "alt=\"\" /><br />");
   EXPECT_EQ(page[card3 + 2], "</td></tr>");  // the title of trump 3 is empty before titles load
-  const auto card22 = at("<tr><td valign=\"top\" align=\"center\"><span class=\"cn\">22</span><br />");
+  const auto card22 =
+      at("<tr><td valign=\"top\" align=\"center\"><span class=\"cn\">22</span><br />");
   EXPECT_EQ(page[card22 + 3], "</tbody></table></div>");
   // A suit: each title alone; the closing tags open the next cell's line.
   const auto ace = at("<tr><td valign=\"top\" align=\"center\"><span class=\"cn\">23</span><br />");
   EXPECT_EQ(page[ace + 2], "Ace of ");
-  EXPECT_EQ(page[ace + 3], "</td><td valign=\"top\" align=\"center\"><span class=\"cn\">24</span><br />");
-  EXPECT_NE(at("</td></tr><tr><td valign=\"top\" align=\"center\"><span class=\"cn\">26</span><br />"),
-            static_cast<std::ptrdiff_t>(page.size()));
+  EXPECT_EQ(page[ace + 3],
+            "</td><td valign=\"top\" align=\"center\"><span class=\"cn\">24</span><br />");
+  EXPECT_NE(
+      at("</td></tr><tr><td valign=\"top\" align=\"center\"><span class=\"cn\">26</span><br />"),
+      static_cast<std::ptrdiff_t>(page.size()));
   // The first suit ends with card 36, whose rank word and suit name are still empty.
   EXPECT_EQ(page[at("</td></tr></tbody></table></div>") - 1], " of ");
 }
@@ -67,9 +71,10 @@ TEST(SpreadPreviewTest, ShowsTheNameAndTheStoredDescription) {
   ASSERT_EQ(page.size(), 11u);
   EXPECT_EQ(page[3], "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />");
   EXPECT_EQ(page[4], "<title>Three Cards</title>");
-  EXPECT_EQ(page[7],
-            "<span style=\"font-family:arial,verdana;font-size:16px;color:#3366cc;font-weight:bold\">"
-            "Three Cards</span><br /><br />");
+  EXPECT_EQ(
+      page[7],
+      "<span style=\"font-family:arial,verdana;font-size:16px;color:#3366cc;font-weight:bold\">"
+      "Three Cards</span><br /><br />");
   EXPECT_EQ(page[8], "One.<br />");
   EXPECT_EQ(page[10], "</body></html>");
   EXPECT_EQ(SpreadPreviewPage("Empty", {}, "UTF-8").size(), 9u);

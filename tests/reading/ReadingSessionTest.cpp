@@ -1,11 +1,10 @@
-#include "reading/ReadingSession.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <functional>
 
 #include "base/AppError.h"
+#include "reading/ReadingSession.h"
 #include "srml/DateTimeFormat.h"
 #include "srml/SectionReader.h"
 #include "support/ErrorOf.h"

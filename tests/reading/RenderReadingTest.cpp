@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/AppError.h"
-#include "reading/RenderReading.h"
 #include "base/FileBytes.h"
+#include "reading/RenderReading.h"
 #include "support/ErrorOf.h"
 
 namespace sibylon {

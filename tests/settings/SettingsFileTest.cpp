@@ -1,8 +1,7 @@
-#include "settings/SettingsFile.h"
-
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
+#include "settings/SettingsFile.h"
 
 namespace sibylon {
 namespace {
@@ -20,21 +19,43 @@ class ValuesTarget : public SettingsTarget {
   void SetDeckPart(const std::string& choice) override { values.deck_part = choice; }
   void SetText(SettingsLine line, const std::string& text) override {
     switch (line) {
-      case kNameLine: values.name = text; break;
-      case kFileNameTemplateLine: values.file_name_template = text; break;
-      case kBlankLabelLine: values.blank_label = text; break;
-      case kNormalLabelLine: values.normal_label = text; break;
-      case kReversedLabelLine: values.reversed_label = text; break;
-      default: values.blank_count = text; break;
+      case kNameLine:
+        values.name = text;
+        break;
+      case kFileNameTemplateLine:
+        values.file_name_template = text;
+        break;
+      case kBlankLabelLine:
+        values.blank_label = text;
+        break;
+      case kNormalLabelLine:
+        values.normal_label = text;
+        break;
+      case kReversedLabelLine:
+        values.reversed_label = text;
+        break;
+      default:
+        values.blank_count = text;
+        break;
     }
   }
   void SetIndex(SettingsLine line, int index) override {
     switch (line) {
-      case kSpreadIndexLine: values.spread_index = index; break;
-      case kCodePageLine: values.code_page = index; break;
-      case kDateFormatLine: values.date_format = index; break;
-      case kEditorsPageLine: values.editors_page = index; break;
-      default: values.preferences_page = index; break;
+      case kSpreadIndexLine:
+        values.spread_index = index;
+        break;
+      case kCodePageLine:
+        values.code_page = index;
+        break;
+      case kDateFormatLine:
+        values.date_format = index;
+        break;
+      case kEditorsPageLine:
+        values.editors_page = index;
+        break;
+      default:
+        values.preferences_page = index;
+        break;
     }
   }
   void PlaceWindow(bool remembered, int left, int top) override {
@@ -45,24 +66,42 @@ class ValuesTarget : public SettingsTarget {
  private:
   bool* Flag(SettingsLine line) {
     switch (line) {
-      case kDefaultTitlesLine: return &values.default_titles;
-      case kBlankCardsLine: return &values.blank_cards;
-      case kAddDateLine: return &values.add_date;
-      case kRememberNameLine: return &values.remember_name;
-      case kRepeatLine: return &values.repeat;
-      case kReversedLine: return &values.reversed;
-      case kBlankLabelOnLine: return &values.blank_label_on;
-      case kNormalLabelOnLine: return &values.normal_label_on;
-      case kReversedLabelOnLine: return &values.reversed_label_on;
-      case kFullScreenLine: return &values.full_screen;
-      case kRememberPositionLine: return &values.remember_position;
-      case kShowTitlesLine: return &values.show_titles;
-      case kShowNumbersLine: return &values.show_numbers;
-      case kShowMeaningsLine: return &values.show_meanings;
-      case kAddNameLine: return &values.add_name;
-      case kAddQuestionLine: return &values.add_question;
-      case kShowFramesLine: return &values.show_frames;
-      default: return &values.show_reading;
+      case kDefaultTitlesLine:
+        return &values.default_titles;
+      case kBlankCardsLine:
+        return &values.blank_cards;
+      case kAddDateLine:
+        return &values.add_date;
+      case kRememberNameLine:
+        return &values.remember_name;
+      case kRepeatLine:
+        return &values.repeat;
+      case kReversedLine:
+        return &values.reversed;
+      case kBlankLabelOnLine:
+        return &values.blank_label_on;
+      case kNormalLabelOnLine:
+        return &values.normal_label_on;
+      case kReversedLabelOnLine:
+        return &values.reversed_label_on;
+      case kFullScreenLine:
+        return &values.full_screen;
+      case kRememberPositionLine:
+        return &values.remember_position;
+      case kShowTitlesLine:
+        return &values.show_titles;
+      case kShowNumbersLine:
+        return &values.show_numbers;
+      case kShowMeaningsLine:
+        return &values.show_meanings;
+      case kAddNameLine:
+        return &values.add_name;
+      case kAddQuestionLine:
+        return &values.add_question;
+      case kShowFramesLine:
+        return &values.show_frames;
+      default:
+        return &values.show_reading;
     }
   }
 };
@@ -118,16 +157,20 @@ TEST(SettingsFileTest, ForgottenNameAndPositionAreWrittenEmptyAndZero) {
 TEST(SettingsFileTest, BadFilesStopAtTheirLineWithTheEarlierLinesApplied) {
   struct Case {
     const char* what;
-    int line;             // the line to change, or the line count when `text` is null
+    int line;  // the line to change, or the line count when `text` is null
     const char* text;
     const char* message;  // empty: no failure
   } cases[] = {
       {"a file of 20 lines", 20, nullptr, "List index out of bounds (20)"},
       {"an empty file", 0, nullptr, "List index out of bounds (0)"},
-      {"a spread index that is not a number", kSpreadIndexLine, "1.5", "'1.5' is not a valid integer value"},
-      {"a code page that is not a number", kCodePageLine, "UTF-8", "'UTF-8' is not a valid integer value"},
-      {"an editors page that is not a number", kEditorsPageLine, "", "'' is not a valid integer value"},
-      {"a remembered left edge that is not a number", kLeftLine, "12px", "'12px' is not a valid integer value"},
+      {"a spread index that is not a number", kSpreadIndexLine, "1.5",
+       "'1.5' is not a valid integer value"},
+      {"a code page that is not a number", kCodePageLine, "UTF-8",
+       "'UTF-8' is not a valid integer value"},
+      {"an editors page that is not a number", kEditorsPageLine, "",
+       "'' is not a valid integer value"},
+      {"a remembered left edge that is not a number", kLeftLine, "12px",
+       "'12px' is not a valid integer value"},
   };
   for (const auto& c : cases) {
     Lines lines = SettingsLines(Changed());
@@ -153,11 +196,11 @@ TEST(SettingsFileTest, BadFilesStopAtTheirLineWithTheEarlierLinesApplied) {
 
 TEST(SettingsFileTest, UnknownWordsChangeNothing) {
   Lines lines = SettingsLines(Changed());
-  lines[kAddDateLine] = "True";       // flags are compared byte for byte
+  lines[kAddDateLine] = "True";  // flags are compared byte for byte
   lines[kDeckPartLine] = "77";
-  lines[kRememberNameLine] = "yes";   // the name is then not taken either
+  lines[kRememberNameLine] = "yes";  // the name is then not taken either
   lines[kRememberPositionLine] = "no";
-  lines[kLeftLine] = "not read";      // read only after "true"
+  lines[kLeftLine] = "not read";  // read only after "true"
   ValuesTarget target;
   ApplySettings(lines, target);
   EXPECT_TRUE(target.values.add_date);

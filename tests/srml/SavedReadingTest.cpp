@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
-#include "srml/DateTimeFormat.h"
 #include "base/FileBytes.h"
+#include "srml/DateTimeFormat.h"
 #include "srml/SavedReading.h"
 #include "srml/SectionReader.h"
 #include "support/ErrorOf.h"

@@ -1,8 +1,7 @@
-#include "srml/SectionReader.h"
-
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
+#include "srml/SectionReader.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
@@ -29,7 +28,8 @@ TEST(SectionReaderTest, TakesTheLinesBetweenTheLastStartAndTheLastEndTag) {
   };
   for (const auto& c : cases) EXPECT_EQ(SectionReader(c.document, "A"), c.section) << c.what;
 
-  const Lines set = {"[CARD ID=\"0\" TYPE=\"BLANK\"]", "Black Hole", "[/CARD ID=\"0\" TYPE=\"BLANK\"]"};
+  const Lines set = {"[CARD ID=\"0\" TYPE=\"BLANK\"]", "Black Hole",
+                     "[/CARD ID=\"0\" TYPE=\"BLANK\"]"};
   EXPECT_EQ(SectionReader(set, "CARD ID=\"0\" TYPE=\"BLANK\""), Lines{"Black Hole"});
   EXPECT_EQ(SectionReader(set, "CARD ID=\"0\" TYPE=\"blank\""), Lines{});
 }
@@ -40,9 +40,9 @@ std::string ErrorOf(const SectionSources& sources, const char* selector) {
 
 TEST(SectionReaderTest, SelectorsNameTheirDocuments) {
   test::TempFolder app;
-  app.Write("spreads/Three Cards.srml", "[A]\nspread\n[/A]\n");       // LF line ends
+  app.Write("spreads/Three Cards.srml", "[A]\nspread\n[/A]\n");        // LF line ends
   app.Write("descriptions/Custom.srml", "[A]\r\ncustom\r\n[/A]\r\n");  // CR LF line ends
-  app.Write("descriptions/Full.srml", "[A]\rfull\r[/A]\r");          // CR line ends
+  app.Write("descriptions/Full.srml", "[A]\rfull\r[/A]\r");            // CR line ends
   app.Write("editor.srml", "[A]\r\neditor\r\n[/A]\r\n");
   const Lines held = {"[A]", "held", "[/A]"};
 
@@ -67,7 +67,8 @@ TEST(SectionReaderTest, SelectorsNameTheirDocuments) {
   EXPECT_EQ(ErrorOf(none, "CDS"), "List index out of bounds (-1)");
   EXPECT_EQ(ErrorOf(none, "CSE"), "Cannot open file \"\". No such file or directory");
   none.selected_spread = "Gone";
-  EXPECT_EQ(ErrorOf(none, "CSS"), "Cannot open file \"" + app.Path("no such folder/spreads/Gone.srml") +
+  EXPECT_EQ(ErrorOf(none, "CSS"), "Cannot open file \"" +
+                                      app.Path("no such folder/spreads/Gone.srml") +
                                       "\". No such file or directory");
 }
 

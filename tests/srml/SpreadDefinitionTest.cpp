@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "base/AppError.h"
-#include "base/TextReplace.h"
 #include "base/FileBytes.h"
+#include "base/TextReplace.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
-#include "support/TempFolder.h"
 #include "support/ErrorOf.h"
+#include "support/TempFolder.h"
 
 namespace sibylon {
 namespace {

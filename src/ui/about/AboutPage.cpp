@@ -6,10 +6,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "base/ProductInfo.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/NamedControls.h"
-#include "base/ProductInfo.h"
 
 namespace sibylon {
 
@@ -33,7 +33,8 @@ AboutPage::AboutPage(const QString& guide, QWidget* parent) : QWidget(parent) {
   layout->addWidget(version);
 
   layout->addWidget(NamedLabel("Label14", QString::fromLatin1(kRightsHolder), this));
-  auto* link = new LinkLabel(QStringLiteral("Sibylon User Guide"), QUrl::fromLocalFile(guide), this);
+  auto* link =
+      new LinkLabel(QStringLiteral("Sibylon User Guide"), QUrl::fromLocalFile(guide), this);
   link->setObjectName(QStringLiteral("Label53"));
   layout->addWidget(link, 0, Qt::AlignLeft);
   layout->addWidget(NamedLabel("Label46", QString::fromLatin1(kRightsNotice), this));

@@ -25,7 +25,8 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
   grid->addWidget(readings, 0, 0, 6, 1);
   load = NamedButton("Button8", QStringLiteral("Load"), panel);
   remove = NamedButton("Button9", QStringLiteral("Delete"), panel);
-  unlock = NamedCheckBox("CheckBoxRemoveAllUnlocked", QStringLiteral("Unlock Button"), false, panel);
+  unlock =
+      NamedCheckBox("CheckBoxRemoveAllUnlocked", QStringLiteral("Unlock Button"), false, panel);
   remove_all = NamedButton("Button11", QStringLiteral("Remove All"), panel);
   for (QPushButton* button : {load, remove, remove_all}) {
     button->setEnabled(false);

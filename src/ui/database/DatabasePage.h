@@ -16,12 +16,12 @@ class DatabasePage : public QWidget {
  public:
   explicit DatabasePage(QWidget* parent = nullptr);
 
-  QListWidget* readings = nullptr;      // FileListBox1
-  QPushButton* load = nullptr;          // Button8
-  QPushButton* remove = nullptr;        // Button9
-  QPushButton* remove_all = nullptr;    // Button11
-  QCheckBox* unlock = nullptr;          // CheckBoxRemoveAllUnlocked
-  QTreeWidget* list_view = nullptr;     // ListView, never shown
+  QListWidget* readings = nullptr;    // FileListBox1
+  QPushButton* load = nullptr;        // Button8
+  QPushButton* remove = nullptr;      // Button9
+  QPushButton* remove_all = nullptr;  // Button11
+  QCheckBox* unlock = nullptr;        // CheckBoxRemoveAllUnlocked
+  QTreeWidget* list_view = nullptr;   // ListView, never shown
 
  signals:
   void Shown();

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/htmlview/HtmlView.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
-#include "ui/htmlview/HtmlView.h"
 
 namespace sibylon {
 
@@ -21,7 +21,8 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
 
-  QGroupBox* inputs = NamedGroupBox("GroupBox3", QStringLiteral("Information for the spread"), this);
+  QGroupBox* inputs =
+      NamedGroupBox("GroupBox3", QStringLiteral("Information for the spread"), this);
   inputs->setFixedWidth(300);  // room for the three deal buttons side by side
   auto* column = new QVBoxLayout(inputs);
   name = LabeledEdit("LabeledEdit1", QStringLiteral("Enter Your Name:"), QString(), inputs);
@@ -64,8 +65,8 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(choice, 1);
 
   // Tab follows a reading's flow: who asks, what, which spread, then the deal.
-  QWidget* const order[] = {name, remember_name, question, spreads, shuffle, deal, shuffle_and_deal,
-                            preview};
+  QWidget* const order[] = {name,    remember_name, question,         spreads,
+                            shuffle, deal,          shuffle_and_deal, preview};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

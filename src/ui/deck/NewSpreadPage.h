@@ -28,14 +28,14 @@ class NewSpreadPage : public QWidget {
   // The question's hard lines (not the wrapped display lines); an empty question has none.
   std::vector<std::string> QuestionLines() const;
 
-  QLineEdit* name = nullptr;           // LabeledEdit1
-  QCheckBox* remember_name = nullptr;  // CheckBox2
-  QPlainTextEdit* question = nullptr;  // Memo3
-  QPushButton* shuffle = nullptr;      // ButtonShuffle
-  QPushButton* deal = nullptr;         // ButtonDeal
+  QLineEdit* name = nullptr;                // LabeledEdit1
+  QCheckBox* remember_name = nullptr;       // CheckBox2
+  QPlainTextEdit* question = nullptr;       // Memo3
+  QPushButton* shuffle = nullptr;           // ButtonShuffle
+  QPushButton* deal = nullptr;              // ButtonDeal
   QPushButton* shuffle_and_deal = nullptr;  // Button2
-  QListWidget* spreads = nullptr;      // ListBox3
-  HtmlView* preview = nullptr;         // CppWebBrowser2
+  QListWidget* spreads = nullptr;           // ListBox3
+  HtmlView* preview = nullptr;              // CppWebBrowser2
 
  signals:
   void Shown();

@@ -6,13 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "base/TextReplace.h"
+#include "srml/CardDescriptionSet.h"
+#include "srml/SectionReader.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/JpegImage.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
-#include "base/TextReplace.h"
-#include "srml/CardDescriptionSet.h"
-#include "srml/SectionReader.h"
 
 namespace sibylon {
 namespace {
@@ -120,7 +120,8 @@ void DescriptionsEditorPage::SaveCardDescription() {
   if (!card) return;
   const std::string number = std::to_string(*card);
   const std::string path = app_.Path(kDescriptionsFolder) + "Custom.srml";
-  ReplaceDescriptionSection(path, DescriptionSectionName(number, "normal"), MarkedLines(upright_text_));
+  ReplaceDescriptionSection(path, DescriptionSectionName(number, "normal"),
+                            MarkedLines(upright_text_));
   ReplaceDescriptionSection(path, DescriptionSectionName(number, "reversed"),
                             MarkedLines(reversed_text_));
 }

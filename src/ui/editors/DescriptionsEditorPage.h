@@ -37,8 +37,8 @@ class DescriptionsEditorPage : public QWidget {
   AppFolder app_;
   std::function<std::string()> deck_folder_;
   QListWidget* cards_ = nullptr;
-  QLabel* upright_picture_ = nullptr;   // Image1
-  QLabel* reversed_picture_ = nullptr;  // Image2
+  QLabel* upright_picture_ = nullptr;        // Image1
+  QLabel* reversed_picture_ = nullptr;       // Image2
   QPlainTextEdit* upright_text_ = nullptr;   // Memo6
   QPlainTextEdit* reversed_text_ = nullptr;  // Memo8
   QPushButton* save_ = nullptr;              // Button10

@@ -2,9 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <limits>
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,19 +15,21 @@
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "base/AppError.h"
 #include "base/FolderListing.h"
-#include "ui/widgets/Guard.h"
-#include "ui/widgets/MessageBox.h"
-#include "ui/widgets/NamedControls.h"
 #include "base/StrToInt.h"
-#include "ui/widgets/TextCodec.h"
 #include "base/TextReplace.h"
 #include "database/ReadingFileName.h"
 #include "editors/CardTableGeometry.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/NamedControls.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 namespace {
@@ -138,8 +137,10 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   title_ = LabeledEdit("LESpreadTitle", QStringLiteral("Spread Title:"), QString(), panel6);
   column->addWidget(EditLabel(title_));
   column->addWidget(title_);
-  description_ = LabeledMemo("MemoSpreadDescription", "Label55", QStringLiteral("Spread Description:"), panel6, column);
-  comments_ = LabeledMemo("MemoSpreadComments", "Label56", QStringLiteral("Comments:"), panel6, column);
+  description_ = LabeledMemo("MemoSpreadDescription", "Label55",
+                             QStringLiteral("Spread Description:"), panel6, column);
+  comments_ =
+      LabeledMemo("MemoSpreadComments", "Label56", QStringLiteral("Comments:"), panel6, column);
   auto* count_row = new QHBoxLayout;
   typed_count_ = NamedEdit("LEAddCards", QStringLiteral("1"), panel6);
   typed_count_->setMaxLength(2);
@@ -162,7 +163,8 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   buttons->addWidget(save_);
   buttons->addStretch(1);
   column->addLayout(buttons);
-  total_cards_ = LabeledEdit("LETotalCards", QStringLiteral("Total Cards:"), QStringLiteral("1"), panel6);
+  total_cards_ =
+      LabeledEdit("LETotalCards", QStringLiteral("Total Cards:"), QStringLiteral("1"), panel6);
   last_top_ = LabeledEdit("LETop", QStringLiteral("Top:"), QString(), panel6);
   last_left_ = LabeledEdit("LELeft", QStringLiteral("Left:"), QString(), panel6);
   for (QLineEdit* hidden : {total_cards_, last_top_, last_left_}) {
@@ -193,8 +195,9 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   OnUserAction(typed_count_, &QLineEdit::returnPressed, this, &SpreadEditorPage::ApplyCardCount);
   OnUserAction(track_bar_, &QSlider::valueChanged, this, &SpreadEditorPage::TrackBarMoved);
   OnUserAction(track_bar_, &QSlider::sliderMoved, this, [this](int value) {
-    QToolTip::showText(track_bar_->mapToGlobal(QPoint(track_bar_->width() / 2, track_bar_->height())),
-                       QString::number(value), track_bar_);
+    QToolTip::showText(
+        track_bar_->mapToGlobal(QPoint(track_bar_->width() / 2, track_bar_->height())),
+        QString::number(value), track_bar_);
   });
   OnUserAction(new_, &QPushButton::clicked, this, &SpreadEditorPage::New);
   OnUserAction(save_, &QPushButton::clicked, this, &SpreadEditorPage::Save);
@@ -234,8 +237,9 @@ void SpreadEditorPage::DrawCardTable() {
   painter.setPen(Qt::black);
   painter.setBrush(QColor(0xE9, 0xE9, 0xE9));
   // Rectangles as (x1, y1)-(x2, y2) with the right and bottom edges excluded.
-  for (const QRect& strip : {QRect(QPoint(0, 0), QPoint(409, 5)), QRect(QPoint(0, 299), QPoint(409, 309)),
-                             QRect(QPoint(0, 0), QPoint(5, 309)), QRect(QPoint(399, 0), QPoint(409, 309))}) {
+  for (const QRect& strip :
+       {QRect(QPoint(0, 0), QPoint(409, 5)), QRect(QPoint(0, 299), QPoint(409, 309)),
+        QRect(QPoint(0, 0), QPoint(5, 309)), QRect(QPoint(399, 0), QPoint(409, 309))}) {
     painter.drawRect(strip.adjusted(0, 0, -1, -1));
   }
   auto guides = [&](const QPen& pen, int across, int down) {
@@ -354,9 +358,9 @@ void SpreadEditorPage::Load() {
 void SpreadEditorPage::Save() {
   const QString file = title_->text() + QStringLiteral(".srml");
   if (!files_->findItems(file, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
-    const auto answer = MessageBox::Ask(
-        this, QStringLiteral("Spread with same name already exists.\n"
-                             "Overwrite existing spread with new one?"));
+    const auto answer =
+        MessageBox::Ask(this, QStringLiteral("Spread with same name already exists.\n"
+                                             "Overwrite existing spread with new one?"));
     if (answer != QMessageBox::Yes) {
       title_->setFocus();
       emit SpreadsChanged();

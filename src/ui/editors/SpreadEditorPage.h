@@ -81,20 +81,20 @@ class SpreadEditorPage : public QWidget {
   QFrame* table_frame_ = nullptr;  // PanelCardTable
   QLabel* table_ = nullptr;        // Image3, the drawing area
   std::array<CardPanel*, 30> cards_{};
-  QTableWidget* grid_ = nullptr;               // sg
-  QLineEdit* title_ = nullptr;                 // LESpreadTitle
-  QPlainTextEdit* description_ = nullptr;      // MemoSpreadDescription
-  QPlainTextEdit* comments_ = nullptr;         // MemoSpreadComments
-  QLineEdit* typed_count_ = nullptr;           // LEAddCards
-  QLineEdit* total_cards_ = nullptr;           // LETotalCards, hidden
-  QLineEdit* last_top_ = nullptr;              // LETop, hidden
-  QLineEdit* last_left_ = nullptr;             // LELeft, hidden
-  QSlider* track_bar_ = nullptr;               // TrackBar1
-  QPushButton* new_ = nullptr;                 // BNewCSpread
-  QPushButton* save_ = nullptr;                // BSaveCSpread
-  QListWidget* files_ = nullptr;               // FLBSpreads
-  QPushButton* load_ = nullptr;                // BLoadCSpread
-  QPushButton* delete_ = nullptr;              // BDeleteCSpread
+  QTableWidget* grid_ = nullptr;           // sg
+  QLineEdit* title_ = nullptr;             // LESpreadTitle
+  QPlainTextEdit* description_ = nullptr;  // MemoSpreadDescription
+  QPlainTextEdit* comments_ = nullptr;     // MemoSpreadComments
+  QLineEdit* typed_count_ = nullptr;       // LEAddCards
+  QLineEdit* total_cards_ = nullptr;       // LETotalCards, hidden
+  QLineEdit* last_top_ = nullptr;          // LETop, hidden
+  QLineEdit* last_left_ = nullptr;         // LELeft, hidden
+  QSlider* track_bar_ = nullptr;           // TrackBar1
+  QPushButton* new_ = nullptr;             // BNewCSpread
+  QPushButton* save_ = nullptr;            // BSaveCSpread
+  QListWidget* files_ = nullptr;           // FLBSpreads
+  QPushButton* load_ = nullptr;            // BLoadCSpread
+  QPushButton* delete_ = nullptr;          // BDeleteCSpread
 };
 
 }  // namespace sibylon

@@ -16,9 +16,9 @@ namespace sibylon {
 namespace {
 
 // Title set indexes of the fields (see CardTitles.h for the order).
-constexpr int kFirstSuit = 23;   // EditWands .. EditCoins
-constexpr int kFirstRank = 27;   // m1 .. m14
-constexpr int kDivider = 41;     // m0
+constexpr int kFirstSuit = 23;  // EditWands .. EditCoins
+constexpr int kFirstRank = 27;  // m1 .. m14
+constexpr int kDivider = 41;    // m0
 
 bool IsDropDown(int index) {
   return index <= 22 || (index >= kFirstSuit && index < kFirstRank) || (index >= 37 && index <= 40);
@@ -92,7 +92,8 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
   blank_row->addWidget(field(0), 1);
   layout->addWidget(blank, 1, 0);
 
-  // Ranks: "Ace (1)" Label2, "2".."10" Label3..Label11, "11".."14" Label22, Label21, Label20, Label19.
+  // Ranks: "Ace (1)" Label2, "2".."10" Label3..Label11, "11".."14" Label22, Label21, Label20,
+  // Label19.
   QGroupBox* minors = NamedGroupBox("GroupBox6", QStringLiteral("Minor Arcans"), this);
   auto* minor_grid = new QGridLayout(minors);
   minor_grid->setVerticalSpacing(3);

@@ -15,10 +15,10 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
-#include "ui/widgets/FileDialog.h"
-#include "ui/widgets/TextCodec.h"
-#include "ui/widgets/LinkTarget.h"
 #include "base/FileBytes.h"
+#include "ui/widgets/FileDialog.h"
+#include "ui/widgets/LinkTarget.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 namespace {
@@ -162,10 +162,10 @@ void HtmlView::PrintPreview() {
 
 void HtmlView::SaveAs() {
   if (shown_file_.empty()) return;
-  const QString target = FileDialog::SaveFileName(
-      window(), QStringLiteral("Save HTML"),
-      QFileInfo(ToQString(shown_file_)).completeBaseName() + ".html",
-      QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
+  const QString target =
+      FileDialog::SaveFileName(window(), QStringLiteral("Save HTML"),
+                               QFileInfo(ToQString(shown_file_)).completeBaseName() + ".html",
+                               QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
   if (target.isEmpty()) return;
   SaveToFile(ToBytes(target), ReadFileBytes(shown_file_));
 }

@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 
+#include "ui/htmlview/HtmlView.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
-#include "ui/htmlview/HtmlView.h"
 
 namespace sibylon {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/widgets/NamedControls.h"
 #include "ui/htmlview/HtmlView.h"
+#include "ui/widgets/NamedControls.h"
 
 namespace sibylon {
 

@@ -21,14 +21,14 @@ class ReadingPage : public QWidget {
   QWidget* Panel() const { return panel_; }  // Panel2
   void TakeBackPanel();
 
-  QLineEdit* file_name = nullptr;             // Edit2
-  QPushButton* save_html = nullptr;           // Button6, never shown
-  QPushButton* save_to_database = nullptr;    // Button4
-  QPushButton* return_new_spread = nullptr;   // ButtonReturnNS
-  QPushButton* print = nullptr;               // Button5
-  QPushButton* full_screen = nullptr;         // ButtonFSV
-  QPushButton* restore_window = nullptr;      // ButtonNSV
-  HtmlView* view = nullptr;                   // CppWebBrowser1
+  QLineEdit* file_name = nullptr;            // Edit2
+  QPushButton* save_html = nullptr;          // Button6, never shown
+  QPushButton* save_to_database = nullptr;   // Button4
+  QPushButton* return_new_spread = nullptr;  // ButtonReturnNS
+  QPushButton* print = nullptr;              // Button5
+  QPushButton* full_screen = nullptr;        // ButtonFSV
+  QPushButton* restore_window = nullptr;     // ButtonNSV
+  HtmlView* view = nullptr;                  // CppWebBrowser1
 
   // Places "Restore Window" at the bar's right edge and "New Spread" directly to its left.
   void PlaceFullScreenButtons();

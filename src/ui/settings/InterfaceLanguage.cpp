@@ -1,17 +1,17 @@
 #include "ui/settings/InterfaceLanguage.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "ui/widgets/NamedControls.h"
 #include "reading/PageWords.h"
+#include "ui/widgets/NamedControls.h"
 
 #ifndef SIBYLON_INTERFACE_LANGUAGE
 #define SIBYLON_INTERFACE_LANGUAGE "EN"
@@ -162,7 +162,8 @@ void MakeRoomForCaptions(QWidget* window) {
   if (label && name) {
     label->resize(label->sizeHint().width(), label->height());
     const int left = label->geometry().right() + 1 + 6;
-    if (name->x() < left) name->setGeometry(left, name->y(), name->geometry().right() + 1 - left, name->height());
+    if (name->x() < left)
+      name->setGeometry(left, name->y(), name->geometry().right() + 1 - left, name->height());
   }
 }
 
@@ -209,7 +210,7 @@ const char* InterfaceLanguage() { return SIBYLON_INTERFACE_LANGUAGE; }
 
 const PageWords& InterfacePageWords() {
   return QString::fromLatin1(InterfaceLanguage()) == QLatin1String("RU") ? RussianPageWords()
-                                                                          : EnglishPageWords();
+                                                                         : EnglishPageWords();
 }
 
 void ApplyInterfaceLanguage(QWidget* window) {

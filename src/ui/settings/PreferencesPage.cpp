@@ -70,10 +70,10 @@ QWidget* PreferencesPage::BuildCardsOptions() {
 
   QGroupBox* types = NamedGroupBox("GroupBox2", QStringLiteral("Card Types"), page);
   QVBoxLayout* column = Column(types);
-  major_only = NamedRadioButton("RadioButton1", QStringLiteral(" - Use only 22 Major Arcans (Trumps)"),
-                                false, types);
-  minor_only = NamedRadioButton("RadioButton2", QStringLiteral(" - Use only 56 Minor Arcans"), false,
-                                types);
+  major_only = NamedRadioButton(
+      "RadioButton1", QStringLiteral(" - Use only 22 Major Arcans (Trumps)"), false, types);
+  minor_only =
+      NamedRadioButton("RadioButton2", QStringLiteral(" - Use only 56 Minor Arcans"), false, types);
   all_cards = NamedRadioButton("RadioButton3", QStringLiteral(" - Use All 78 Cards"), true, types);
   reversed_cards =
       NamedCheckBox("CheckBoxReversedCards", QStringLiteral(" - Use Reversed Cards"), false, types);
@@ -115,10 +115,12 @@ QWidget* PreferencesPage::BuildAppearance() {
   QGroupBox* general = NamedGroupBox("GroupBox12", QStringLiteral("General"), page);
   QVBoxLayout* column = Column(general);
   add_name = NamedCheckBox("CheckBox11", QStringLiteral("Add Name to Spread"), false, general);
-  add_date = NamedCheckBox("CheckBox3", QStringLiteral("Add Date and Time to Spread"), true, general);
-  add_question = NamedCheckBox("CheckBox12", QStringLiteral("Add Question to Spread"), false, general);
-  show_numbers = NamedCheckBox("CheckBox9", QStringLiteral("Show Card Positions Numbers above cards"),
-                               false, general);
+  add_date =
+      NamedCheckBox("CheckBox3", QStringLiteral("Add Date and Time to Spread"), true, general);
+  add_question =
+      NamedCheckBox("CheckBox12", QStringLiteral("Add Question to Spread"), false, general);
+  show_numbers = NamedCheckBox(
+      "CheckBox9", QStringLiteral("Show Card Positions Numbers above cards"), false, general);
   show_titles =
       NamedCheckBox("CheckBox8", QStringLiteral("Show Card Titles under cards"), false, general);
   show_frames =
@@ -171,7 +173,8 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   legend->addWidget(NamedLabel("Label52", QStringLiteral("#D - Date, Time"), group));
   grid->addLayout(legend, 0, 1, 3, 1);
 
-  QLabel* format_label = NamedLabel("Label60", QStringLiteral("Date and Time Format Template:"), group);
+  QLabel* format_label =
+      NamedLabel("Label60", QStringLiteral("Date and Time Format Template:"), group);
   grid->addWidget(format_label, 2, 0);
   date_format = NamedComboBox("CBDTF", group);
   format_label->setBuddy(date_format);
@@ -234,17 +237,17 @@ QWidget* PreferencesPage::BuildWindowsSettings() {
   note->setObjectName(QStringLiteral("Memo12"));
   note_label->setBuddy(note);
   note->setReadOnly(true);
-  note->setPlainText(QStringLiteral(
-      "Use UTF-8 as Default CodePage for english Language.\n"
-      "Use iso-8859-1 if UTF-8 does not work correctly.\n"
-      "Use windows-1250 if iso-8859-1 does not work too.\n"
-      "Use windows-1251 as Default CodePage for Russian Language.\n"
-      "Use koi8-r if windows-1251 does not work correctly.\n"
-      "\n"
-      "At this time Program works with two languages (Russian and english),\n"
-      "and if You work with program under other language\n"
-      "and the fonts and images do not appear correctly, \n"
-      "contact us and we'll try to help You."));
+  note->setPlainText(
+      QStringLiteral("Use UTF-8 as Default CodePage for english Language.\n"
+                     "Use iso-8859-1 if UTF-8 does not work correctly.\n"
+                     "Use windows-1250 if iso-8859-1 does not work too.\n"
+                     "Use windows-1251 as Default CodePage for Russian Language.\n"
+                     "Use koi8-r if windows-1251 does not work correctly.\n"
+                     "\n"
+                     "At this time Program works with two languages (Russian and english),\n"
+                     "and if You work with program under other language\n"
+                     "and the fonts and images do not appear correctly, \n"
+                     "contact us and we'll try to help You."));
   right->addWidget(note, 1);
   layout->addWidget(codepage, 1);
   return page;

@@ -8,7 +8,8 @@ namespace sibylon {
 
 void EnterClicksButtons::Install() {
   QCoreApplication* application = QCoreApplication::instance();
-  if (!application || application->findChild<EnterClicksButtons*>(QString(), Qt::FindDirectChildrenOnly)) {
+  if (!application ||
+      application->findChild<EnterClicksButtons*>(QString(), Qt::FindDirectChildrenOnly)) {
     return;
   }
   application->installEventFilter(new EnterClicksButtons(application));

@@ -1,10 +1,9 @@
 #include "ui/widgets/ImageList.h"
 
-#include <cmath>
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 namespace sibylon {
 namespace {

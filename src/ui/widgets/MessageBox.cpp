@@ -17,7 +17,8 @@ QStringList asked_questions;
 // box and keep the user waiting for nothing: it steps aside. Modal windows are left alone.
 void UncoverBox() {
   for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->isVisible() && !top->isModal() && top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    if (top->isVisible() && !top->isModal() &&
+        top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
       top->hide();
     }
   }

@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -215,12 +215,10 @@ class DatabaseTest : public QObject {
   void UnfinishedSavesOfAnEarlierRunAreRemovedAtStartUp() {
     test::TestAppFolder app("basic");
     app.Write("database/Keep.srml", "[SRML]\r\n");
-    const QStringList leftovers = {"database/.Keep_srml.sibylon-tmp-Ab12Cd",
-                                   "spreads/.One Card_srml.sibylon-tmp-x1Y2z3",
-                                   "descriptions/.Custom_srml.sibylon-tmp-000000",
-                                   "titles/.custom_txt.sibylon-tmp-aaaaaa",
-                                   "xfiles/.sibylon_dll.sibylon-tmp-Q9q9Q9",
-                                   "cards/.preview_srml.sibylon-tmp-zzzzzz"};
+    const QStringList leftovers = {
+        "database/.Keep_srml.sibylon-tmp-Ab12Cd",       "spreads/.One Card_srml.sibylon-tmp-x1Y2z3",
+        "descriptions/.Custom_srml.sibylon-tmp-000000", "titles/.custom_txt.sibylon-tmp-aaaaaa",
+        "xfiles/.sibylon_dll.sibylon-tmp-Q9q9Q9",       "cards/.preview_srml.sibylon-tmp-zzzzzz"};
     for (const QString& leftover : leftovers + QStringList("database/.hidden")) {
       app.Write(leftover, "half a file");
       QFile file(app.Path(leftover));

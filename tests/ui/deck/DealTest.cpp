@@ -12,10 +12,10 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "srml/SectionReader.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -27,7 +27,8 @@ void SelectSpread(MainWindow& window, const QString& name) {
   auto* list = Find<QListWidget>(window, "ListBox3");
   const auto items = list->findItems(name, Qt::MatchExactly);
   QVERIFY2(!items.isEmpty(), qPrintable(name));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(items.first()).center());
 }
 
 }  // namespace
@@ -62,9 +63,10 @@ class DealTest : public QObject {
     const QByteArray preview = app.Read("xfiles/tmp0.srml");
     QVERIFY(preview.startsWith("<!DOCTYPE html PUBLIC"));
     QVERIFY(preview.contains("<title>Three Cards</title>\r\n"));
-    QVERIFY(preview.contains("font-weight:bold\">Three Cards</span><br /><br />\r\n"
-                             "Past, present and future.<br />\r\n"
-                             "Read from left to right.<br />\r\n</body></html>\r\n"));
+    QVERIFY(
+        preview.contains("font-weight:bold\">Three Cards</span><br /><br />\r\n"
+                         "Past, present and future.<br />\r\n"
+                         "Read from left to right.<br />\r\n</body></html>\r\n"));
   }
 
   void ShufflesAreCountedUntilTheDeal() {

@@ -7,9 +7,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -32,7 +32,8 @@ class DescriptionsEditorTest : public QObject {
     QVERIFY(!Find<QPushButton>(window, "Button10")->isEnabled());
 
     cards->setCurrentRow(0);
-    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, cards->visualItemRect(cards->item(0)).center());
+    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
+                      cards->visualItemRect(cards->item(0)).center());
     auto* upright = Find<QPlainTextEdit>(window, "Memo6");
     auto* reversed = Find<QPlainTextEdit>(window, "Memo8");
     QCOMPARE(upright->toPlainText(), QStringLiteral("custom: card 1 normal."));
@@ -45,9 +46,11 @@ class DescriptionsEditorTest : public QObject {
     reversed->clear();
     Click(window, "Button10");
     const QByteArray after = app.Read("descriptions/Custom.srml");
-    QVERIFY(after.contains("[CARD ID=\"1\" TYPE=\"NORMAL\"]\r\nFirst paragraph.<br />\r\n"
-                           "Second with <br /> inside.<br />\r\n[/CARD ID=\"1\" TYPE=\"NORMAL\"]\r\n"));
-    QVERIFY(after.contains("[CARD ID=\"1\" TYPE=\"REVERSED\"]\r\n[/CARD ID=\"1\" TYPE=\"REVERSED\"]\r\n"));
+    QVERIFY(
+        after.contains("[CARD ID=\"1\" TYPE=\"NORMAL\"]\r\nFirst paragraph.<br />\r\n"
+                       "Second with <br /> inside.<br />\r\n[/CARD ID=\"1\" TYPE=\"NORMAL\"]\r\n"));
+    QVERIFY(after.contains(
+        "[CARD ID=\"1\" TYPE=\"REVERSED\"]\r\n[/CARD ID=\"1\" TYPE=\"REVERSED\"]\r\n"));
     // Everything else of the set is as it was.
     QByteArray rest_before = before, rest_after = after;
     rest_before.remove(0, before.indexOf("[/CARD ID=\"1\" TYPE=\"NORMAL\"]"));
@@ -56,7 +59,8 @@ class DescriptionsEditorTest : public QObject {
     QCOMPARE(rest_after, rest_before);
 
     // Shown again, the typed break inside the line is gone.
-    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, cards->visualItemRect(cards->item(0)).center());
+    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
+                      cards->visualItemRect(cards->item(0)).center());
     QCOMPARE(upright->toPlainText(), QStringLiteral("First paragraph.\nSecond with  inside."));
   }
 
@@ -66,11 +70,13 @@ class DescriptionsEditorTest : public QObject {
     window.show();
     auto* cards = Find<QListWidget>(window, "ListBox4");
     cards->setCurrentRow(4);
-    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, cards->visualItemRect(cards->item(4)).center());
+    QTest::mouseClick(cards->viewport(), Qt::LeftButton, {},
+                      cards->visualItemRect(cards->item(4)).center());
     QCOMPARE(MessageBox::TakeShownErrors(),
              QStringList(QStringLiteral("Cannot open file \"%1\". No such file or directory.")
                              .arg(app.Path("cards/TestDeck/normal/5.jpg"))));
-    QCOMPARE(Find<QPlainTextEdit>(window, "Memo6")->toPlainText(), QStringLiteral("custom: card 5 normal."));
+    QCOMPARE(Find<QPlainTextEdit>(window, "Memo6")->toPlainText(),
+             QStringLiteral("custom: card 5 normal."));
     QVERIFY(!Find<QPushButton>(window, "Button10")->isEnabled());
   }
 };

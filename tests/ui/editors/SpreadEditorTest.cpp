@@ -8,10 +8,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "ui/widgets/MessageBox.h"
-#include "ui/editors/SpreadEditorPage.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/editors/SpreadEditorPage.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -27,7 +27,9 @@ struct Editor {
     page.CleanSpreadTitle();
     page.show();
   }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(page, button), Qt::LeftButton); }
+  void Click(const char* button) {
+    QTest::mouseClick(Find<QPushButton>(page, button), Qt::LeftButton);
+  }
   SpreadEditorPage page;
 };
 
@@ -92,9 +94,10 @@ class SpreadEditorTest : public QObject {
     Find<QTableWidget>(editor.page, "sg")->item(5, 1)->setText("kept on screen, not saved");
     editor.Click("BSaveCSpread");
     const QByteArray saved = app.Read("spreads/My Spread.srml");
-    QVERIFY(saved.contains("[CARDS]\r\n3\r\n[/CARDS]\r\n[DESCRIPTION]\r\nFirst line<br />\r\n<br />\r\n"
-                           "third<br />\r\n[/DESCRIPTION]\r\n[MEANINGS]\r\nRoot\r\n\r\n\r\n[/MEANINGS]\r\n"
-                           "[POSITIONS]\r\n5,5\r\n45,5\r\n85,5\r\n[/POSITIONS]\r\n"));
+    QVERIFY(saved.contains(
+        "[CARDS]\r\n3\r\n[/CARDS]\r\n[DESCRIPTION]\r\nFirst line<br />\r\n<br />\r\n"
+        "third<br />\r\n[/DESCRIPTION]\r\n[MEANINGS]\r\nRoot\r\n\r\n\r\n[/MEANINGS]\r\n"
+        "[POSITIONS]\r\n5,5\r\n45,5\r\n85,5\r\n[/POSITIONS]\r\n"));
     QCOMPARE(refreshed.count(), 1);
 
     title->setText("My Spread");

@@ -1,5 +1,3 @@
-#include "ui/htmlview/HtmlView.h"
-
 #include <QDesktopServices>
 #include <QImage>
 #include <QSignalSpy>
@@ -7,9 +5,10 @@
 #include <QWebEngineScript>
 #include <QtTest>
 
+#include "support/TestAppFolder.h"
+#include "ui/htmlview/HtmlView.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/LinkTarget.h"
-#include "support/TestAppFolder.h"
 
 using namespace sibylon;
 
@@ -25,10 +24,11 @@ QByteArray Page(const QByteArray& title, const QByteArray& body) {
 QVariant Evaluate(HtmlView& view, const QString& script) {
   QVariant result;
   bool done = false;
-  view.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
-    result = value;
-    done = true;
-  });
+  view.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                             [&](const QVariant& value) {
+                               result = value;
+                               done = true;
+                             });
   if (!QTest::qWaitFor([&] { return done; }, 10000)) return QStringLiteral("no answer");
   return result;
 }
@@ -77,15 +77,16 @@ class HtmlViewTest : public QObject {
     QDir().mkpath(app.Path("odd # folder %20?"));
     QVERIFY(picture.save(app.Path("odd # folder %20?/card.png")));
     app.Write("odd # folder %20?/page.html",
-              Page("Local", "<img id=\"c\" src=\"card.png\" />"
-                            "<script type=\"text/javascript\">document.title = 'ran';</script>"));
+              Page("Local",
+                   "<img id=\"c\" src=\"card.png\" />"
+                   "<script type=\"text/javascript\">document.title = 'ran';</script>"));
     HtmlView view;
     view.resize(400, 300);
     view.show();
     QVERIFY(Load(view, app.Path("odd # folder %20?/page.html")));
     QCOMPARE(view.title(), QStringLiteral("Local"));
-    QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, "document.getElementById('c').naturalWidth").toInt(), 12,
-                              10000);
+    QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, "document.getElementById('c').naturalWidth").toInt(),
+                              12, 10000);
   }
 
   // The previews are written with the extension .srml and still show as pages.
@@ -104,9 +105,10 @@ class HtmlViewTest : public QObject {
   void RefusesRemotePicturesAndFollowsAnchors() {
     test::TestAppFolder app;
     app.Write("page.html",
-              Page("Anchors", "<img id=\"r\" src=\"http://127.0.0.1:9/remote.png\" />"
-                              "<a id=\"go\" href=\"#a1\">go</a>"
-                              "<div style=\"height:3000px\"></div><a id=\"a1\" name=\"a1\"></a>"));
+              Page("Anchors",
+                   "<img id=\"r\" src=\"http://127.0.0.1:9/remote.png\" />"
+                   "<a id=\"go\" href=\"#a1\">go</a>"
+                   "<div style=\"height:3000px\"></div><a id=\"a1\" name=\"a1\"></a>"));
     HtmlView view;
     view.resize(300, 200);
     view.show();
@@ -148,9 +150,9 @@ class HtmlViewTest : public QObject {
     DesktopHandlers desktop(kHandledSchemes);
     test::TestAppFolder app;
     QByteArray links;
-    for (const char* link : {"odd\" href=\"someapp://payload", "tel\" href=\"tel:+123456",
-                             "mail\" href=\"mailto:reader@example.org",
-                             "web\" href=\"https://example.org/"}) {
+    for (const char* link :
+         {"odd\" href=\"someapp://payload", "tel\" href=\"tel:+123456",
+          "mail\" href=\"mailto:reader@example.org", "web\" href=\"https://example.org/"}) {
       links += QByteArray("<a style=\"display:block;height:40px\" id=\"") + link + "\">link</a>";
     }
     app.Write("page.html", Page("Links", links));
@@ -201,13 +203,14 @@ class HtmlViewTest : public QObject {
     QByteArray filler;
     while (filler.size() < 3 * 1024 * 1024) filler += "<p>Ten of Cups, upright.</p>\r\n";
     const QByteArray page =
-        Page("Big", "<img id=\"c\" src=\"card.png\" />"
-                    "<img id=\"r\" src=\"http://127.0.0.1:9/remote.png\" />"
-                    "<script type=\"text/javascript\">document.title = 'ran';</script>" +
-                        filler + "<p id=\"end\">last</p>");
-    for (const QString& file : {QStringLiteral("xfiles/tmp0.srml"),
-                                QStringLiteral("odd # folder %20?/preview.srml"),
-                                QStringLiteral("xfiles/newSpread-0001.html")}) {
+        Page("Big",
+             "<img id=\"c\" src=\"card.png\" />"
+             "<img id=\"r\" src=\"http://127.0.0.1:9/remote.png\" />"
+             "<script type=\"text/javascript\">document.title = 'ran';</script>" +
+                 filler + "<p id=\"end\">last</p>");
+    for (const QString& file :
+         {QStringLiteral("xfiles/tmp0.srml"), QStringLiteral("odd # folder %20?/preview.srml"),
+          QStringLiteral("xfiles/newSpread-0001.html")}) {
       const QString folder = QFileInfo(file).path();
       QDir().mkpath(app.Path(folder));
       QVERIFY(picture.save(app.Path(folder + "/card.png")));
@@ -219,8 +222,8 @@ class HtmlViewTest : public QObject {
       QCOMPARE(view.title(), QStringLiteral("Big"));
       QCOMPARE(Evaluate(view, "document.getElementById('end').textContent").toString(),
                QStringLiteral("last"));
-      QTRY_COMPARE_WITH_TIMEOUT(
-          Evaluate(view, "document.getElementById('c').naturalWidth").toInt(), 12, 10000);
+      QTRY_COMPARE_WITH_TIMEOUT(Evaluate(view, "document.getElementById('c').naturalWidth").toInt(),
+                                12, 10000);
       QCOMPARE(Evaluate(view, "document.getElementById('r').naturalWidth").toInt(), 0);
     }
   }

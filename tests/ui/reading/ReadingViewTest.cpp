@@ -12,11 +12,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "ui/widgets/FileDialog.h"
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/FileDialog.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;

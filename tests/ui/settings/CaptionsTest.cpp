@@ -18,12 +18,12 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
-#include "ui/widgets/NamedControls.h"
-#include "ui/settings/InterfaceLanguage.h"
 #include "support/Controls.h"
 #include "support/Pages.h"
 #include "support/TestAppFolder.h"
+#include "ui/settings/InterfaceLanguage.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/NamedControls.h"
 
 using namespace sibylon;
 using test::Click;
@@ -88,7 +88,8 @@ class ClipFinder {
     } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
       CheckGrid(grid);
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-      const int room = list->viewport()->width() - 2 * (Metric(list, QStyle::PM_FocusFrameHMargin) + 1);
+      const int room =
+          list->viewport()->width() - 2 * (Metric(list, QStyle::PM_FocusFrameHMargin) + 1);
       for (int row = 0; row < list->count(); ++row) {
         Need(control, list->item(row)->text(), Advance(list, list->item(row)->text()), room);
       }
@@ -129,7 +130,8 @@ class ClipFinder {
     QWidget* buddy = label->buddy();
     if (buddy && buddy->isVisible() && buddy->parentWidget() == label->parentWidget() &&
         buddy->x() > label->x() && buddy->geometry().top() < label->geometry().bottom()) {
-      const int text_end = label->x() + label->contentsRect().left() + Advance(label, label->text());
+      const int text_end =
+          label->x() + label->contentsRect().left() + Advance(label, label->text());
       Need(label, label->text(), text_end + 4, buddy->x());
     }
   }
@@ -157,10 +159,10 @@ class ClipFinder {
     option.initFrom(combo);
     option.editable = combo->isEditable();
     option.frame = combo->hasFrame();
-    const int room = combo->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &option,
-                                          QStyle::SC_ComboBoxEditField, combo)
-                         .width();
+    const int room =
+        combo->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+            .width();
     // An edit field keeps a margin of 2 pixels each side of its text.
     const int margin = combo->isEditable() ? 2 * 2 : 0;
     // Each entry of the drop-down list shows in the box once chosen.

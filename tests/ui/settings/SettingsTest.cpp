@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 #include "support/Controls.h"
 #include "support/TestAppFolder.h"
+#include "ui/widgets/MessageBox.h"
 
 using namespace sibylon;
 using test::Click;
@@ -53,7 +53,8 @@ class SettingsTest : public QObject {
       QCOMPARE(Selected(window, "FileListBox2"), QStringLiteral("TestDeck"));
 
       for (const QString& box : checks) Find<QCheckBox>(window, qPrintable(box))->setChecked(true);
-      for (const QString& box : unchecks) Find<QCheckBox>(window, qPrintable(box))->setChecked(false);
+      for (const QString& box : unchecks)
+        Find<QCheckBox>(window, qPrintable(box))->setChecked(false);
       Find<QRadioButton>(window, "RadioButton2")->setChecked(true);
       Find<QLineEdit>(window, "LabeledEdit1")->setText(name);
       Find<QLineEdit>(window, "LabeledEdit3")->setText("#S #D");
@@ -75,8 +76,10 @@ class SettingsTest : public QObject {
     MainWindow window(app.App());
     window.show();
     QCOMPARE(MessageBox::TakeShownErrors(), QStringList());
-    for (const QString& box : checks) QVERIFY2(Find<QCheckBox>(window, qPrintable(box))->isChecked(), qPrintable(box));
-    for (const QString& box : unchecks) QVERIFY2(!Find<QCheckBox>(window, qPrintable(box))->isChecked(), qPrintable(box));
+    for (const QString& box : checks)
+      QVERIFY2(Find<QCheckBox>(window, qPrintable(box))->isChecked(), qPrintable(box));
+    for (const QString& box : unchecks)
+      QVERIFY2(!Find<QCheckBox>(window, qPrintable(box))->isChecked(), qPrintable(box));
     QVERIFY(Find<QRadioButton>(window, "RadioButton2")->isChecked());
     QCOMPARE(Find<QLineEdit>(window, "LabeledEdit1")->text(), name);
     QCOMPARE(Find<QLineEdit>(window, "LabeledEdit3")->text(), QStringLiteral("#S #D"));
@@ -98,7 +101,7 @@ class SettingsTest : public QObject {
   void BadSettingsFilesStopTheStartUpAtTheirLine() {
     struct Case {
       const char* what;
-      int line;           // the line changed, or the number of lines kept when text is null
+      int line;  // the line changed, or the number of lines kept when text is null
       const char* text;
       QString message;
     };
