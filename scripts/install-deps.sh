@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkgconf
+  cmake g++ make pkgconf clang-format
   qt6-base-dev qt6-webengine-dev libqt6webenginewidgets6 libqt6webenginecore6-bin libgl-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation xvfb xauth imagemagick openbox wmctrl xdotool x11-utils
