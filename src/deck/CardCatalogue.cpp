@@ -5,9 +5,6 @@
 namespace sibylon {
 namespace {
 
-constexpr int kFirstSuitCard = 23;
-constexpr int kSuitSize = 14;
-
 void CheckCard(int card) {
   if (card < 0 || card >= kCardCount) throw ListIndexOutOfBounds(card);
 }

@@ -7,7 +7,9 @@ namespace sibylon {
 
 // Card numbers: 0 the blank card, 1-22 the major cards, then four suits of 14 (23-36, 37-50,
 // 51-64, 65-78), each from its Ace (rank 1) up to its fourth court card (rank 14).
-inline constexpr int kCardCount = 79;  // card numbers 0..78
+inline constexpr int kCardCount = 79;      // card numbers 0..78
+inline constexpr int kFirstSuitCard = 23;  // the Ace of the first suit
+inline constexpr int kSuitSize = 14;
 
 enum class CardGroup { kBlank, kMajor, kWands, kCups, kSwords, kCoins };
 

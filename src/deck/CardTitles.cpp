@@ -4,15 +4,6 @@
 #include "deck/CardCatalogue.h"
 
 namespace sibylon {
-namespace {
-
-constexpr int kFirstSuitName = 23;  // EditWands
-constexpr int kFirstRankWord = 27;  // m1
-constexpr int kDivider = 41;        // m0
-constexpr int kFirstSuitCard = 23;
-constexpr int kSuitSize = 14;
-
-}  // namespace
 
 TitleSet InitialTitleSet() {
   TitleSet set;

@@ -12,6 +12,9 @@ namespace sibylon {
 // t0 (blank card), t1..t22 (major cards), EditWands, EditCups, EditSwords, EditCoins (suit
 // names), m1..m14 (rank words), m0 (the divider between rank word and suit name).
 inline constexpr int kTitleFieldCount = 42;
+inline constexpr int kFirstSuitName = 23;  // EditWands .. EditCoins
+inline constexpr int kFirstRankWord = 27;  // m1 .. m14
+inline constexpr int kDivider = 41;        // m0
 using TitleSet = std::array<std::string, kTitleFieldCount>;
 
 // Entry n is the title of card n; always 79 entries.

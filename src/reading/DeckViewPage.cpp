@@ -1,5 +1,6 @@
 #include "reading/DeckViewPage.h"
 
+#include "deck/CardCatalogue.h"
 #include "reading/RenderReading.h"
 
 namespace sibylon {
@@ -24,9 +25,10 @@ std::string CellOpening(int card) {
 }
 
 std::string ImageLine(std::string_view deck, int card) {
-  return "<img class=\"ic\" height=\"233\" src=\"" +
-         PictureReference(std::string(deck) + "/normal/" + std::to_string(card) + ".jpg") +
-         "\" width=\"144\" border=\"0\" alt=\"\" /><br />";
+  return std::string("<img class=\"ic\" height=\"") + kCardPictureHeight + "\" src=\"" +
+         PictureReference(
+             CardPicturePath(std::string(deck) + "/", "normal", CardNumberText(card))) +
+         "\" width=\"" + kCardPictureWidth + "\" border=\"0\" alt=\"\" /><br />";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "base/AppError.h"
 #include "base/StrToInt.h"
 #include "base/TextReplace.h"
+#include "deck/CardCatalogue.h"
 #include "srml/CardDescriptionSet.h"
 #include "srml/SectionReader.h"
 #include "srml/SpreadDefinition.h"
@@ -13,8 +14,6 @@ namespace sibylon {
 namespace {
 
 // The page shows every card picture at this size.
-constexpr char kCardWidth[] = "144";
-constexpr char kCardHeight[] = "233";
 
 const std::string& LineAt(const Lines& lines, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) {
@@ -33,8 +32,8 @@ long long ScaleLeft(long long x) {
 }
 
 std::string ImageTag(const std::string& reference) {
-  return "<img class=\"ic\" src=\"" + reference + "\" width=\"" + kCardWidth + "\" height=\"" +
-         kCardHeight + "\" border=\"0\" alt=\"\" />";
+  return "<img class=\"ic\" src=\"" + reference + "\" width=\"" + kCardPictureWidth +
+         "\" height=\"" + kCardPictureHeight + "\" border=\"0\" alt=\"\" />";
 }
 
 }  // namespace
@@ -118,7 +117,7 @@ Lines MakeStyleBlock(bool frames) {
       "/* 20080731 */",
       "#C {",
       std::string("\tposition:absolute;            /* */         padding:2px;         width:") +
-          kCardWidth + "px; /* why? 4+90+4=98 not 102 */",
+          kCardPictureWidth + "px; /* why? 4+90+4=98 not 102 */",
       "\t/*width:161px;",
       "\theight:284px;*/",
       "\tz-index:101; /* border:1px; border-color:#666666; border-style:solid */",
@@ -224,8 +223,8 @@ RenderedPage RenderReading(const RenderInputs& in) {
   page.push_back("<hr /><div id=\"B\" style=\"height:" + std::to_string(5 * deepest + 290) +
                  "px;\">");
   auto picture = [&](int i) {
-    return PictureReference(in.deck_folder + LineAt(mirrors, i) + "/" + LineAt(fortune, i) +
-                            ".jpg");
+    return PictureReference(
+        CardPicturePath(in.deck_folder, LineAt(mirrors, i), LineAt(fortune, i)));
   };
   for (int i = 0; i < count; ++i) {
     const std::string n = std::to_string(i + 1);
@@ -270,7 +269,7 @@ RenderedPage RenderReading(const RenderInputs& in) {
                      "</span></td></tr>");
       page.push_back("<tr><td colspan=\"2\"><span class=\"tn\">" + title_of(card) +
                      "<span class=\"cpos\"> " + open + label + close + "</span></span></td></tr>");
-      page.push_back(std::string("<tr><td width=\"") + kCardWidth + "\" valign=\"top\">" +
+      page.push_back(std::string("<tr><td width=\"") + kCardPictureWidth + "\" valign=\"top\">" +
                      ImageTag(picture(i)) + "</td><td valign=\"top\" width=\"100%\">");
       page.push_back("<div class=\"des\">");
       const Lines text = describe(DescriptionSectionName(card, LineAt(mirrors, i)));

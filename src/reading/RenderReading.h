@@ -10,6 +10,10 @@
 
 namespace sibylon {
 
+// The size every card picture is shown at, on the reading page and the deck view.
+inline constexpr char kCardPictureWidth[] = "144";
+inline constexpr char kCardPictureHeight[] = "233";
+
 // What the Appearance preferences ask of the page.
 struct PageOptions {
   bool name = false;      // the person's name

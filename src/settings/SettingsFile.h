@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/TextLines.h"
+#include "database/ReadingFileName.h"
 
 namespace sibylon {
 
@@ -78,7 +79,7 @@ struct SettingsValues {
   std::string name;
   int spread_index = -1;
   bool repeat = false;
-  std::string file_name_template = "#N, #S, #D";
+  std::string file_name_template = kDefaultFileNameTemplate;
   bool reversed = false;
   bool blank_label_on = true;
   std::string blank_label = "blank";

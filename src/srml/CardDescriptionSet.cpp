@@ -3,6 +3,7 @@
 #include "base/FolderListing.h"
 #include "base/TextReplace.h"
 #include "deck/CardCatalogue.h"
+#include "srml/SectionReader.h"
 
 namespace sibylon {
 
@@ -12,14 +13,8 @@ std::string DescriptionSectionName(std::string_view card_text, std::string_view 
 
 Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view name,
                                      const Lines& new_lines) {
-  const std::string start_tag = "[" + std::string(name) + "]";
-  const std::string end_tag = "[/" + std::string(name) + "]";
   // The reader takes the last start tag and the last end tag; so does the writer.
-  std::ptrdiff_t start = -1, end = -1;
-  for (std::size_t i = 0; i < document.size(); ++i) {
-    if (document[i] == start_tag) start = static_cast<std::ptrdiff_t>(i);
-    if (document[i] == end_tag) end = static_cast<std::ptrdiff_t>(i);
-  }
+  const auto [start, end] = FindSection(document, name);
   Lines result;
   if (start >= 0 && end > start) {
     result.assign(document.begin(), document.begin() + start + 1);
@@ -31,9 +26,9 @@ Lines ReplaceDescriptionSectionLines(const Lines& document, std::string_view nam
   // and leave every other line as it was.
   const bool closed = !document.empty() && document.back() == "[/SRML]";
   result.assign(document.begin(), closed ? document.end() - 1 : document.end());
-  result.push_back(start_tag);
+  result.push_back(StartTag(name));
   result.insert(result.end(), new_lines.begin(), new_lines.end());
-  result.push_back(end_tag);
+  result.push_back(EndTag(name));
   if (closed) result.push_back("[/SRML]");
   return result;
 }

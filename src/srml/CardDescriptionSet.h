@@ -9,6 +9,9 @@
 
 namespace sibylon {
 
+// The user's own description set, the one the card descriptions editor writes.
+inline constexpr char kCustomDescriptionSet[] = "Custom.srml";
+
 // The section of a card's text in a description set: CARD ID="n" TYPE="NORMAL" (REVERSED, BLANK).
 std::string DescriptionSectionName(std::string_view card_text, std::string_view orientation);
 

@@ -9,9 +9,6 @@
 namespace sibylon {
 namespace {
 
-std::string StartTag(const char* name) { return std::string("[") + name + "]"; }
-std::string EndTag(const char* name) { return std::string("[/") + name + "]"; }
-
 void AddOneLineSection(Lines& lines, const char* name, std::string line) {
   lines.push_back(StartTag(name));
   lines.push_back(std::move(line));

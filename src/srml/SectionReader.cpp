@@ -2,27 +2,29 @@
 
 #include "base/AppError.h"
 #include "base/AppFolder.h"
+#include "srml/CardDescriptionSet.h"
 
 namespace sibylon {
 
-SectionLines SectionReader(const Lines& document, std::string_view name) {
-  const std::string start_tag = "[" + std::string(name) + "]";
-  const std::string end_tag = "[/" + std::string(name) + "]";
-  std::size_t start = 0, end = 0;
-  bool has_start = false, has_end = false;
+std::string StartTag(std::string_view name) { return "[" + std::string(name) + "]"; }
+
+std::string EndTag(std::string_view name) { return "[/" + std::string(name) + "]"; }
+
+SectionPlace FindSection(const Lines& document, std::string_view name) {
+  const std::string start_tag = StartTag(name);
+  const std::string end_tag = EndTag(name);
+  SectionPlace place;
   for (std::size_t i = 0; i < document.size(); ++i) {
-    if (document[i] == start_tag) {
-      start = i + 1;
-      has_start = true;
-    }
-    if (document[i] == end_tag) {
-      end = i;
-      has_end = true;
-    }
+    if (document[i] == start_tag) place.start = static_cast<std::ptrdiff_t>(i);
+    if (document[i] == end_tag) place.end = static_cast<std::ptrdiff_t>(i);
   }
-  if (!has_start || !has_end || start >= end) return {};
-  return SectionLines(document.begin() + static_cast<std::ptrdiff_t>(start),
-                      document.begin() + static_cast<std::ptrdiff_t>(end));
+  return place;
+}
+
+SectionLines SectionReader(const Lines& document, std::string_view name) {
+  const SectionPlace place = FindSection(document, name);
+  if (place.start < 0 || place.end < 0 || place.start + 1 >= place.end) return {};
+  return SectionLines(document.begin() + place.start + 1, document.begin() + place.end);
 }
 
 namespace {
@@ -41,7 +43,8 @@ Lines SourceLines(const SectionSources& sources, std::string_view selector) {
     return ReadLinesFile(app.Path(kSpreadsFolder) + Selected(sources.selected_spread) + ".srml");
   }
   if (selector == "CSS1") return sources.held_reading ? *sources.held_reading : Lines{};
-  if (selector == "CDE") return ReadLinesFile(app.Path(kDescriptionsFolder) + "Custom.srml");
+  if (selector == "CDE")
+    return ReadLinesFile(app.Path(kDescriptionsFolder) + kCustomDescriptionSet);
   if (selector == "CDS") {
     return ReadLinesFile(app.Path(kDescriptionsFolder) +
                          Selected(sources.selected_description_set) + ".srml");

@@ -10,6 +10,18 @@ namespace sibylon {
 
 using SectionLines = Lines;
 
+// A section's tags, each a whole line: "[name]" and "[/name]".
+std::string StartTag(std::string_view name);
+std::string EndTag(std::string_view name);
+
+// Where the section `name` lies in a document: the indexes of its last start tag and of its last
+// end tag, -1 for a tag that is not there. The reader and every writer go by these two.
+struct SectionPlace {
+  std::ptrdiff_t start = -1;
+  std::ptrdiff_t end = -1;
+};
+SectionPlace FindSection(const Lines& document, std::string_view name);
+
 // The lines between "[name]" and "[/name]". Tags are whole lines compared byte for byte; the last
 // start tag and the last end tag of the document win. A missing tag, or a start tag at or after
 // the end tag, gives an empty result.

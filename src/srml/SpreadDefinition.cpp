@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 #include "base/StrToInt.h"
+#include "srml/SectionReader.h"
 
 namespace sibylon {
 namespace {
@@ -9,9 +10,9 @@ namespace {
 constexpr const char* kLineBreak = "<br />";
 
 void AddTextSection(Lines& lines, const char* name, const std::vector<std::string>& text) {
-  lines.push_back(std::string("[") + name + "]");
+  lines.push_back(StartTag(name));
   for (const std::string& line : text) lines.push_back(line + kLineBreak);
-  lines.push_back(std::string("[/") + name + "]");
+  lines.push_back(EndTag(name));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "base/TextReplace.h"
+#include "deck/CardCatalogue.h"
 #include "srml/CardDescriptionSet.h"
 #include "srml/SectionReader.h"
 #include "ui/widgets/Guard.h"
@@ -104,12 +105,12 @@ void DescriptionsEditorPage::ShowCardDescription() {
   upright_text_->clear();
   reversed_text_->clear();
   const std::string number = std::to_string(*card);
-  const Lines set = ReadLinesFile(app_.Path(kDescriptionsFolder) + "Custom.srml");
+  const Lines set = ReadLinesFile(app_.Path(kDescriptionsFolder) + kCustomDescriptionSet);
   FillMemo(upright_text_, SectionReader(set, DescriptionSectionName(number, "normal")));
   FillMemo(reversed_text_, SectionReader(set, DescriptionSectionName(number, "reversed")));
   const std::string deck = deck_folder_();
-  ShowPicture(upright_picture_, deck + "normal/" + number + ".jpg");
-  ShowPicture(reversed_picture_, deck + "reversed/" + number + ".jpg");
+  ShowPicture(upright_picture_, CardPicturePath(deck, "normal", number));
+  ShowPicture(reversed_picture_, CardPicturePath(deck, "reversed", number));
   save_->setEnabled(true);
   upright_text_->moveCursor(QTextCursor::Start);
   reversed_text_->moveCursor(QTextCursor::Start);
@@ -119,7 +120,7 @@ void DescriptionsEditorPage::SaveCardDescription() {
   const auto card = ChosenCard();
   if (!card) return;
   const std::string number = std::to_string(*card);
-  const std::string path = app_.Path(kDescriptionsFolder) + "Custom.srml";
+  const std::string path = app_.Path(kDescriptionsFolder) + kCustomDescriptionSet;
   ReplaceDescriptionSection(path, DescriptionSectionName(number, "normal"),
                             MarkedLines(upright_text_));
   ReplaceDescriptionSection(path, DescriptionSectionName(number, "reversed"),

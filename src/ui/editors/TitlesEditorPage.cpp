@@ -15,13 +15,10 @@
 namespace sibylon {
 namespace {
 
-// Title set indexes of the fields (see CardTitles.h for the order).
-constexpr int kFirstSuit = 23;  // EditWands .. EditCoins
-constexpr int kFirstRank = 27;  // m1 .. m14
-constexpr int kDivider = 41;    // m0
-
 bool IsDropDown(int index) {
-  return index <= 22 || (index >= kFirstSuit && index < kFirstRank) || (index >= 37 && index <= 40);
+  // The blank and major titles, the suit names and the court ranks (m11..m14) offer alternatives.
+  const bool court_rank = index >= kFirstRankWord + 10 && index < kDivider;
+  return index < kFirstSuitName + 4 || court_rank;
 }
 
 QString LabelName(int number) { return QStringLiteral("Label%1").arg(number); }
@@ -102,7 +99,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
     const QString text = rank == 1 ? QStringLiteral("Ace (1)") : QString::number(rank);
     QLabel* number = label(rank_labels[rank - 1], text);
     number->setParent(minors);
-    QWidget* rank_field = field(kFirstRank + rank - 1);
+    QWidget* rank_field = field(kFirstRankWord + rank - 1);
     rank_field->setParent(minors);
     LabelField(number, rank_field, minors);
     minor_grid->addWidget(number, rank - 1, 0, Qt::AlignRight);
@@ -112,7 +109,7 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
   for (int suit = 0; suit < 4; ++suit) {
     QLabel* element = label(15 + suit, QString::fromLatin1(elements[suit]));
     element->setParent(minors);
-    QWidget* suit_field = field(kFirstSuit + suit);
+    QWidget* suit_field = field(kFirstSuitName + suit);
     suit_field->setParent(minors);
     LabelField(element, suit_field, nullptr);
     minor_grid->addWidget(suit_field, suit, 3);

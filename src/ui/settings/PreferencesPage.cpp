@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "database/ReadingFileName.h"
+#include "srml/DateTimeFormat.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
 
@@ -164,7 +166,7 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   grid->setHorizontalSpacing(12);
 
   file_name_template = LabeledEdit("LabeledEdit3", QStringLiteral("Default File Name:"),
-                                   QStringLiteral("#N, #S, #D"), group);
+                                   QString::fromLatin1(kDefaultFileNameTemplate), group);
   grid->addWidget(EditLabel(file_name_template), 0, 0);
   grid->addWidget(file_name_template, 1, 0);
   auto* legend = new QVBoxLayout;
@@ -179,8 +181,7 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   date_format = NamedComboBox("CBDTF", group);
   format_label->setBuddy(date_format);
   NameAfter(date_format, {format_label});
-  date_format->addItems({QStringLiteral("yyyy-mm-dd, hh-nn"), QStringLiteral("yyyy-mm-dd"),
-                         QStringLiteral("dd-mm-yyyy")});
+  for (const char* pattern : kDateTimePatterns) date_format->addItem(QString::fromLatin1(pattern));
   date_format->setCurrentIndex(0);
   grid->addWidget(date_format, 3, 0);
 
@@ -188,8 +189,9 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   grid->addWidget(EditLabel(file_name_preview), 4, 0);
   grid->addWidget(file_name_preview, 5, 0, 1, 2);
 
-  QLineEdit* restricted = LabeledEdit("LabeledEdit5", QStringLiteral("Restricted symbols:"),
-                                      QStringLiteral("/|\\^:*<?>\""), group);
+  QLineEdit* restricted =
+      LabeledEdit("LabeledEdit5", QStringLiteral("Restricted symbols:"),
+                  QString::fromLatin1(kRestrictedSymbols.data(), kRestrictedSymbols.size()), group);
   restricted->setEnabled(false);
   grid->addWidget(EditLabel(restricted), 6, 0);
   grid->addWidget(restricted, 7, 0);
