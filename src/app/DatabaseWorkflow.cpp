@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 #include "app/MainWindow.h"
 #include "base/AppError.h"
@@ -43,11 +42,23 @@ void MainWindow::ConnectDatabaseHandlers() {
 std::string MainWindow::DatabaseFolder() const { return app_.Path(kDatabaseFolder); }
 
 void MainWindow::ReadDatabaseList() {
+  PointDatabaseList();
+  StripListExtensions();
+}
+
+void MainWindow::PointDatabaseList() {
   QListWidget* list = database_page_->readings;
   list->clear();
-  for (const std::string& entry : DatabaseEntries(DatabaseFolder()))
-    list->addItem(ToQString(entry));
+  for (const std::string& file : DatabaseFiles(DatabaseFolder())) list->addItem(ToQString(file));
   UpdateLoadDeleteButtons();
+}
+
+void MainWindow::StripListExtensions() {
+  QListWidget* list = database_page_->readings;
+  for (int row = 0; row < list->count(); ++row) {
+    QListWidgetItem* item = list->item(row);
+    item->setText(ToQString(EntryName(ToBytes(item->text()))));
+  }
 }
 
 std::optional<std::string> MainWindow::SelectedReading() const {
@@ -124,16 +135,10 @@ void MainWindow::CheckBoxRemoveAllUnlockedClick() {
   UpdateRemoveAllLock();
 }
 
+// The last start-up step: the selection walks through every entry of the list, so the Database
+// page opens with the last one selected.
 void MainWindow::SetUpDatabaseListView() {
-  QTreeWidget* view = database_page_->list_view;
-  view->clear();
-  view->setHeaderLabels({QStringLiteral("Spread"), QStringLiteral("Date")});
-  view->setColumnWidth(0, view->width() - view->columnWidth(1) - 5);
   QListWidget* list = database_page_->readings;
-  for (int row = 0; row < list->count(); ++row) {
-    view->addTopLevelItem(new QTreeWidgetItem(QStringList(list->item(row)->text())));
-  }
-  // The selection walks through every entry, so the last one stays selected.
   if (list->count() > 0) list->setCurrentRow(list->count() - 1);
 }
 

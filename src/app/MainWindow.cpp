@@ -162,7 +162,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"PointSpreadEditorList", [this] { spread_editor_->ReadSpreadFiles(); }},
       {"FillDescriptionSetList", [this] { FillDescriptionSetList(); }},
       {"DrawCardTable", [this] { spread_editor_->DrawCardTable(); }},
-      {"PointDatabaseList", [this] { ReadDatabaseList(); }},
+      {"PointDatabaseList", [this] { PointDatabaseList(); }},
       {"FillDeckList", [this] { FillDeckList(); }},
       {"ReadSettings", [this] { ReadSettings(); }},
       {"ActionLSDExecute", [this] { ActionLSDExecute(); }},
@@ -172,8 +172,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"Action3CardDeckExecute", [this] { Action3CardDeckExecute(); }},
       {"Action2Execute", [this] { Action2Execute(); }},
       {"UpdateRemoveAllLock", [this] { UpdateRemoveAllLock(); }},
-      // The list is read with its names already stripped of ".srml" (ReadDatabaseList).
-      {"StripListExtensions", [] {}},
+      {"StripListExtensions", [this] { StripListExtensions(); }},
       {"CleanSpreadTitle", [this] { spread_editor_->CleanSpreadTitle(); }},
       {"ApplyInterfaceLanguage", [this] { ApplyInterfaceLanguage(this); }},
       {"SetUpDatabaseListView", [this] { SetUpDatabaseListView(); }},

@@ -137,6 +137,8 @@ class MainWindow : public QMainWindow {
   std::string DatabaseFolder() const;
   // Reads the database folder into its list, names without ".srml"; nothing stays selected.
   void ReadDatabaseList();
+  void PointDatabaseList();    // the file names of the folder, in the list's order
+  void StripListExtensions();  // every ".srml" off the list's entries
   std::optional<std::string> SelectedReading() const;
   void SetUpDatabaseListView();
   void FillDescriptionSetList();

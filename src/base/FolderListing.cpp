@@ -48,13 +48,15 @@ std::vector<std::string> ListSubfolders(const std::string& folder) {
       folder, [](const std::string&, const struct stat& info) { return S_ISDIR(info.st_mode); });
 }
 
-void SortWithoutCase(std::vector<std::string>& names) {
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) <
-             std::tolower(static_cast<unsigned char>(y));
-    });
+bool LessWithoutCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
   });
+}
+
+void SortWithoutCase(std::vector<std::string>& names) {
+  std::stable_sort(names.begin(), names.end(), LessWithoutCase);
 }
 
 }  // namespace sibylon

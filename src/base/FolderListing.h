@@ -17,5 +17,6 @@ std::vector<std::string> ListSubfolders(const std::string& folder);
 // Sorts names alphabetically without regard to (ASCII) letter case, as the program's lists do;
 // names equal but for case keep their order.
 void SortWithoutCase(std::vector<std::string>& names);
+bool LessWithoutCase(std::string_view a, std::string_view b);
 
 }  // namespace sibylon

@@ -10,8 +10,14 @@ namespace sibylon {
 // The readings database is the `database` folder: one file per stored reading, named after the
 // reading with ".srml" added.
 
-// The list entries: every file of the folder (any extension), with every ".srml" removed from
-// each name, sorted without regard to letter case.
+// Every file of the folder (any extension), in the order of the list: by entry name, without
+// regard to letter case.
+std::vector<std::string> DatabaseFiles(const std::string& folder);
+
+// The list entry of a file: its name with every ".srml" removed.
+std::string EntryName(const std::string& file);
+
+// The list entries: the entry names of DatabaseFiles, in its order.
 std::vector<std::string> DatabaseEntries(const std::string& folder);
 
 // The file behind a list entry.

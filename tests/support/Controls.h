@@ -7,7 +7,7 @@
 
 namespace sibylon::test {
 
-// A control by its design name; a missing one ends the test program.
+// A control by its name; a missing one ends the test program.
 template <typename T>
 T* Find(QWidget& window, const char* name) {
   T* widget = window.findChild<T*>(QString::fromLatin1(name));

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "ui/widgets/NamedControls.h"
 
@@ -38,11 +37,6 @@ DatabasePage::DatabasePage(QWidget* parent) : QWidget(parent) {
   grid->addWidget(remove_all, 4, 1);
   grid->setRowStretch(5, 1);
   grid->setColumnStretch(0, 1);
-
-  list_view = new QTreeWidget(panel);
-  list_view->setObjectName(QStringLiteral("ListView"));
-  NameAfter(list_view, {this});
-  list_view->hide();
 }
 
 void DatabasePage::showEvent(QShowEvent* event) {

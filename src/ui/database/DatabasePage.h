@@ -21,7 +21,6 @@ class DatabasePage : public QWidget {
   QPushButton* remove = nullptr;      // Button9
   QPushButton* remove_all = nullptr;  // Button11
   QCheckBox* unlock = nullptr;        // CheckBoxRemoveAllUnlocked
-  QTreeWidget* list_view = nullptr;   // ListView, never shown
 
  signals:
   void Shown();

@@ -163,14 +163,6 @@ SpreadEditorPage::SpreadEditorPage(const AppFolder& app, QWidget* parent)
   buttons->addWidget(save_);
   buttons->addStretch(1);
   column->addLayout(buttons);
-  total_cards_ =
-      LabeledEdit("LETotalCards", QStringLiteral("Total Cards:"), QStringLiteral("1"), panel6);
-  last_top_ = LabeledEdit("LETop", QStringLiteral("Top:"), QString(), panel6);
-  last_left_ = LabeledEdit("LELeft", QStringLiteral("Left:"), QString(), panel6);
-  for (QLineEdit* hidden : {total_cards_, last_top_, last_left_}) {
-    hidden->hide();
-    EditLabel(hidden)->hide();
-  }
 
   QWidget* panel5 = NamedPage("Panel5");
   panel5->setParent(this);
@@ -268,8 +260,7 @@ void SpreadEditorPage::CleanSpreadTitle() {
 void SpreadEditorPage::SnapCardPanel(CardPanel* panel) {
   const long long top = SnapCoordinate(panel->y());
   const long long left = SnapCoordinate(panel->x());
-  last_top_->setText(QString::number(top));
-  last_left_->setText(QString::number(left));
+  last_snap_ = {left, top};
   // A widget's place is an int; only a card far off the table (which no pointer reaches) can
   // snap beyond that range, and it stays at the range's end.
   const auto on_widget = [](long long value) {
@@ -288,7 +279,7 @@ void SpreadEditorPage::ShowCards(int count) {
 void SpreadEditorPage::TrackBarMoved(int position) {
   ShowCards(position);
   typed_count_->setText(QString::number(position));
-  total_cards_->setText(QString::number(position));
+  applied_count_ = position;
 }
 
 void SpreadEditorPage::ApplyCardCount() {
@@ -296,13 +287,12 @@ void SpreadEditorPage::ApplyCardCount() {
   const QString typed = typed_count_->text();
   const auto count = ParseInt(ToBytes(typed));
   if (count && *count >= 1 && *count <= kMaxPositions && typed == QString::number(*count)) {
-    total_cards_->setText(typed);
+    applied_count_ = *count;
   } else {
-    typed_count_->setText(total_cards_->text());
+    typed_count_->setText(QString::number(applied_count_));
   }
-  const int n = total_cards_->text().toInt();
-  ShowCards(n);
-  track_bar_->setValue(n);
+  ShowCards(applied_count_);
+  track_bar_->setValue(applied_count_);
 }
 
 void SpreadEditorPage::New() {
@@ -371,8 +361,7 @@ void SpreadEditorPage::Save() {
   spread.title = ToBytes(title_->text());
   spread.description = HardLines(description_->toPlainText());
   spread.comments = HardLines(comments_->toPlainText());
-  const int count = total_cards_->text().toInt();
-  for (int position = 1; position <= count; ++position) {
+  for (int position = 1; position <= applied_count_; ++position) {
     spread.meanings.push_back(ToBytes(grid_->item(position - 1, 1)->text()));
     spread.positions.push_back({Card(position)->x(), Card(position)->y()});
   }

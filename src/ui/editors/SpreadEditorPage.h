@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "base/AppFolder.h"
 
@@ -64,6 +65,8 @@ class SpreadEditorPage : public QWidget {
   void SnapCardPanel(CardPanel* panel);
 
   CardPanel* Card(int position) const { return cards_[static_cast<std::size_t>(position - 1)]; }
+  // Where the card released last snapped to, exactly: left, top.
+  std::pair<long long, long long> LastSnap() const { return last_snap_; }
 
  signals:
   // The spreads folder changed: the New Spread list is to be read again.
@@ -86,15 +89,15 @@ class SpreadEditorPage : public QWidget {
   QPlainTextEdit* description_ = nullptr;  // MemoSpreadDescription
   QPlainTextEdit* comments_ = nullptr;     // MemoSpreadComments
   QLineEdit* typed_count_ = nullptr;       // LEAddCards
-  QLineEdit* total_cards_ = nullptr;       // LETotalCards, hidden
-  QLineEdit* last_top_ = nullptr;          // LETop, hidden
-  QLineEdit* last_left_ = nullptr;         // LELeft, hidden
-  QSlider* track_bar_ = nullptr;           // TrackBar1
-  QPushButton* new_ = nullptr;             // BNewCSpread
-  QPushButton* save_ = nullptr;            // BSaveCSpread
-  QListWidget* files_ = nullptr;           // FLBSpreads
-  QPushButton* load_ = nullptr;            // BLoadCSpread
-  QPushButton* delete_ = nullptr;          // BDeleteCSpread
+  // The applied card count N: the track bar's position and the number of visible cards.
+  int applied_count_ = 1;
+  std::pair<long long, long long> last_snap_;  // left, top of the card snapped last
+  QSlider* track_bar_ = nullptr;               // TrackBar1
+  QPushButton* new_ = nullptr;                 // BNewCSpread
+  QPushButton* save_ = nullptr;                // BSaveCSpread
+  QListWidget* files_ = nullptr;               // FLBSpreads
+  QPushButton* load_ = nullptr;                // BLoadCSpread
+  QPushButton* delete_ = nullptr;              // BDeleteCSpread
 };
 
 }  // namespace sibylon

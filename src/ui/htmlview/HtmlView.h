@@ -31,9 +31,6 @@ class HtmlView : public QWebEngineView {
   // page, an address of the view's own scheme for any other extension.
   static QUrl PageUrl(const std::string& path);
 
-  // The file last navigated to.
-  const std::string& ShownFile() const { return shown_file_; }
-
  private:
   std::string shown_file_;
 };

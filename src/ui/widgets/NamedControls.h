@@ -17,7 +17,7 @@ class QWidget;
 namespace sibylon {
 
 // Every control that the program names is a real widget whose objectName is that name, so that
-// code and tests find it as the design names it.
+// code and tests find it by the name the program gives it.
 QWidget* NamedPage(const char* name);
 QTabWidget* NamedTabs(const char* name, QWidget* parent);
 QGroupBox* NamedGroupBox(const char* name, const QString& caption, QWidget* parent);

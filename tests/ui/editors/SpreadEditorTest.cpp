@@ -56,8 +56,7 @@ class SpreadEditorTest : public QObject {
     QCOMPARE(card->pos(), QPoint(43, 62));
     QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(card->pos(), QPoint(45, 60));
-    QCOMPARE(Find<QLineEdit>(editor.page, "LETop")->text(), QStringLiteral("60"));
-    QCOMPARE(Find<QLineEdit>(editor.page, "LELeft")->text(), QStringLiteral("45"));
+    QCOMPARE(editor.page.LastSnap(), std::make_pair(45LL, 60LL));
   }
 
   void OnlyCountsFromOneToThirtyAreApplied() {
