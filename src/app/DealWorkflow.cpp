@@ -1,12 +1,7 @@
 // The main window's part of dealing: the spread list and its preview, the card titles, the
 // shuffle and the deal, from the click to the composed reading.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <ctime>
 
 #include "app/MainWindow.h"
@@ -21,6 +16,7 @@
 #include "srml/DateTimeFormat.h"
 #include "srml/SavedReading.h"
 #include "ui/deck/NewSpreadPage.h"
+#include "ui/editors/DescriptionsEditorPage.h"
 #include "ui/editors/SpreadEditorPage.h"
 #include "ui/editors/TitlesEditorPage.h"
 #include "ui/htmlview/HtmlView.h"
@@ -32,67 +28,44 @@
 namespace sibylon {
 
 void MainWindow::ConnectHandlers() {
-  OnUserAction(new_spread_->shuffle, &QPushButton::clicked, this, &MainWindow::ButtonShuffleClick);
-  OnUserAction(new_spread_->deal, &QPushButton::clicked, this, &MainWindow::ButtonDealClick);
-  OnUserAction(new_spread_->shuffle_and_deal, &QPushButton::clicked, this,
-               &MainWindow::Button2Click);
-  OnUserAction(new_spread_->spreads, &QListWidget::itemSelectionChanged, this,
-               &MainWindow::ListBox3Click);
-  OnUserAction(new_spread_, &NewSpreadPage::Shown, this, &MainWindow::UpdateDealButtons);
+  OnUserAction(new_spread_, &NewSpreadPage::ShuffleClicked, this, &MainWindow::ButtonShuffleClick);
+  OnUserAction(new_spread_, &NewSpreadPage::DealClicked, this, &MainWindow::ButtonDealClick);
+  OnUserAction(new_spread_, &NewSpreadPage::ShuffleAndDealClicked, this, &MainWindow::Button2Click);
+  OnUserAction(new_spread_, &NewSpreadPage::SpreadClicked, this, &MainWindow::ListBox3Click);
   OnUserAction(findChild<QPushButton*>(QStringLiteral("Button7")), &QPushButton::clicked, this,
                &MainWindow::Button7Click);
   OnUserAction(spread_editor_, &SpreadEditorPage::SpreadsChanged, this,
                &MainWindow::RefreshSpreadList);
-  OnUserAction(titles_editor_->save_custom, &QPushButton::clicked, this, &MainWindow::Button3Click);
-  // Only a choice that changes loads a set: toggled() is not sent for the option already chosen.
-  for (QRadioButton* choice : {titles_editor_->default_titles, titles_editor_->custom_titles}) {
-    OnUserAction(choice, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) TitleChoiceClicked();
-    });
-  }
+  OnUserAction(titles_editor_, &TitlesEditorPage::SaveCustomClicked, this,
+               &MainWindow::Button3Click);
+  OnUserAction(titles_editor_, &TitlesEditorPage::SetChosen, this, &MainWindow::TitleChoiceClicked);
 }
 
 SectionSources MainWindow::Sources() const {
   SectionSources sources;
   sources.app_folder = app_.Root();
   sources.selected_spread = new_spread_->SelectedSpread();
-  if (const auto sets = preferences_->description_sets->selectedItems(); !sets.isEmpty()) {
-    sources.selected_description_set = ToBytes(sets.first()->text());
-  }
+  sources.selected_description_set = preferences_->SelectedDescriptionSet();
   sources.held_reading = &session_.HeldReading();
   return sources;
 }
 
 void MainWindow::RefreshSpreadList() {
-  QListWidget* list = new_spread_->spreads;
-  const QSignalBlocker quiet(list);  // refilling is not a click of the user's
-  list->clear();
   std::vector<std::string> names;
   for (const std::string& file : ListFiles(app_.Path(kSpreadsFolder), ".srml")) {
     names.push_back(RemoveAll(file, ".srml"));
   }
   SortWithoutCase(names);
-  for (const std::string& name : names) list->addItem(ToQString(name));
+  new_spread_->SetSpreads(names);
 }
 
 void MainWindow::FillDeckList() {
-  QListWidget* list = card_decks_->decks;
-  list->clear();
-  for (const std::string& deck : DeckListFromFolders(ListSubfolders(app_.Path(kCardsFolder)))) {
-    list->addItem(ToQString(deck));
-  }
-}
-
-void MainWindow::UpdateDealButtons() {
-  const bool selected = new_spread_->SelectedSpread().has_value();
-  new_spread_->shuffle_and_deal->setEnabled(selected);
-  new_spread_->shuffle->setEnabled(selected);
-  if (!selected) new_spread_->deal->setEnabled(false);
+  card_decks_->SetDecks(DeckListFromFolders(ListSubfolders(app_.Path(kCardsFolder))));
 }
 
 void MainWindow::ListBox3Click() {
   ActionLSDExecute();
-  UpdateDealButtons();
+  new_spread_->UpdateDealButtons();
   AdjustDeckChoice();
 }
 
@@ -101,9 +74,8 @@ void MainWindow::ActionLSDExecute() {
   if (!spread) return;
   const Lines description = SectionReader(Sources(), "CSS", "DESCRIPTION");
   const std::string path = app_.Path(kXFilesFolder) + "tmp0.srml";
-  WriteLinesFile(path, SpreadPreviewPage(*spread, description,
-                                         ToBytes(preferences_->code_page->currentText())));
-  new_spread_->preview->Navigate(path);
+  WriteLinesFile(path, SpreadPreviewPage(*spread, description, preferences_->CodePage()));
+  new_spread_->ShowPreview(path);
 }
 
 void MainWindow::AdjustDeckChoice() {
@@ -111,16 +83,7 @@ void MainWindow::AdjustDeckChoice() {
   const Lines cards = SectionReader(Sources(), "CSS", "CARDS");
   if (cards.empty()) throw ListIndexOutOfBounds(0);
   const int count = StrToInt(cards[0]);
-  QRadioButton* major = preferences_->major_only;
-  const bool other_chosen =
-      preferences_->minor_only->isChecked() || preferences_->all_cards->isChecked();
-  if (count > 22) {
-    if (!other_chosen) preferences_->all_cards->setChecked(true);
-    major->setEnabled(false);
-  } else {
-    major->setEnabled(true);
-    if (!other_chosen) major->setChecked(true);
-  }
+  preferences_->AdjustDeckChoice(count);
 }
 
 void MainWindow::ButtonShuffleClick() { Shuffle(); }
@@ -132,8 +95,7 @@ void MainWindow::RunShuffleCards() {
 
 void MainWindow::Shuffle() {
   RunShuffleCards();
-  new_spread_->deal->setEnabled(true);
-  new_spread_->shuffle->setText(QStringLiteral("Shuffle [%1]").arg(session_.CountShuffle()));
+  new_spread_->ShowShuffled(session_.CountShuffle());
 }
 
 void MainWindow::Button7Click() { RunShuffleCards(); }
@@ -154,8 +116,7 @@ std::string MainWindow::SelectedDeckFolder(const char* separator) const {
 
 void MainWindow::Deal() {
   session_.ResetShuffleCount();
-  new_spread_->deal->setEnabled(false);
-  new_spread_->shuffle->setText(QStringLiteral("Shuffle"));
+  new_spread_->ShowDealt();
   Action2Execute();
   std::string deck_folder = SelectedDeckFolder("/");
 
@@ -163,8 +124,8 @@ void MainWindow::Deal() {
   if (!spread) throw ListIndexOutOfBounds(-1);
   DealInputs inputs;
   inputs.spread_name = *spread;
-  inputs.person = ToBytes(new_spread_->name->text());
-  inputs.date_pattern = ToBytes(preferences_->date_format->currentText());
+  inputs.person = new_spread_->Person();
+  inputs.date_pattern = preferences_->DatePattern();
   const std::time_t now = std::time(nullptr);
   localtime_r(&now, &inputs.local_time);
   inputs.question_lines = new_spread_->QuestionLines();
@@ -172,11 +133,11 @@ void MainWindow::Deal() {
   // A deal that fails anywhere up to the written page keeps the previous reading (ReadingSession).
   session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
   PreviewFileName();
-  ShowReading(preferences_->file_name_preview->text());
+  ShowReading(preferences_->FileNamePreview());
 }
 
 void MainWindow::Action1Execute() {
-  const char* file = titles_editor_->custom_titles->isChecked() ? "custom.txt" : "default.txt";
+  const char* file = titles_editor_->CustomChosen() ? "custom.txt" : "default.txt";
   TitleSet texts = titles_editor_->Texts();
   try {
     LoadTitleSet(app_.Path(kTitlesFolder) + file, texts);
@@ -189,10 +150,7 @@ void MainWindow::Action1Execute() {
 
 void MainWindow::Action2Execute() {
   session_.SetTitles(ComposeCardTitleList(titles_editor_->Texts()));
-  description_cards_->clear();
-  for (int card = 1; card < kCardCount; ++card) {
-    description_cards_->addItem(ToQString(session_.Titles()[card]));
-  }
+  descriptions_editor_->SetCardTitles(session_.Titles());
 }
 
 void MainWindow::TitleChoiceClicked() {

@@ -108,7 +108,7 @@ void MainWindow::BuildPages() {
   editor_pages->addTab(titles_editor_, ImageListIcon(12), QStringLiteral("Card Titles Editor"));
   auto* descriptions_editor =
       new DescriptionsEditorPage(app_, [this] { return SelectedDeckFolder("/"); });
-  description_cards_ = descriptions_editor->Cards();
+  descriptions_editor_ = descriptions_editor;
   editor_pages->addTab(descriptions_editor, ImageListIcon(12),
                        QStringLiteral("Card Descriptions Editor"));
   spread_editor_ = new SpreadEditorPage(app_);
@@ -154,7 +154,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"HideSysTab", [this] { ShowTab(kSys, false); }},
       {"FillTitleAlternatives", [this] { titles_editor_->FillTitleAlternatives(); }},
       {"RefreshSpreadList", [this] { RefreshSpreadList(); }},
-      {"UpdateDealButtons", [this] { UpdateDealButtons(); }},
+      {"UpdateDealButtons", [this] { new_spread_->UpdateDealButtons(); }},
       {"WritePositionGridHeadings", [this] { spread_editor_->WritePositionGridHeadings(); }},
       // The window is built on its AppFolder (App()); its data folders lose what unfinished
       // saves of earlier runs left behind.
@@ -171,7 +171,7 @@ std::vector<Step> MainWindow::StartupSteps() {
       {"Action1Execute", [this] { Action1Execute(); }},
       {"Action3CardDeckExecute", [this] { Action3CardDeckExecute(); }},
       {"Action2Execute", [this] { Action2Execute(); }},
-      {"UpdateRemoveAllLock", [this] { UpdateRemoveAllLock(); }},
+      {"UpdateRemoveAllLock", [this] { database_page_->UpdateRemoveAllLock(); }},
       {"StripListExtensions", [this] { StripListExtensions(); }},
       {"CleanSpreadTitle", [this] { spread_editor_->CleanSpreadTitle(); }},
       {"ApplyInterfaceLanguage", [this] { ApplyInterfaceLanguage(this); }},

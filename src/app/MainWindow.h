@@ -10,10 +10,10 @@
 #include "base/StepSequence.h"
 #include "deck/CardTitles.h"
 #include "reading/ReadingSession.h"
+#include "settings/SettingsFile.h"
 #include "srml/SectionReader.h"
 
 class QLabel;
-class QListWidget;
 class QTabWidget;
 
 namespace sibylon {
@@ -21,18 +21,18 @@ namespace sibylon {
 class AboutPage;
 class CardDecksPage;
 class DatabasePage;
+class DescriptionsEditorPage;
 class NewSpreadPage;
 class PreferencesPage;
 class ReadingPage;
-struct PageOptions;
 class SpreadEditorPage;
 class TitlesEditorPage;
 
 // The program's only working window. It owns the pages and every piece of working data, and runs
 // the workflows that span pages (start-up, deal, load, shutdown).
-class MainWindow : public QMainWindow {
+// The settings file is read into it: each line goes to the page that holds it.
+class MainWindow : public QMainWindow, private SettingsTarget {
   Q_OBJECT
-  friend class WindowSettings;
 
  public:
   // The window's frame: a title bar with system menu, minimise and close, no maximise.
@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow {
   void Button2Click();
   void Button7Click();
   void ListBox3Click();
-  void UpdateDealButtons();
 
   // Card titles
   void Action1Execute();
@@ -87,7 +86,6 @@ class MainWindow : public QMainWindow {
   void ButtonFSVClick();
   void ButtonNSVClick();
   void ButtonReturnNSClick();
-  void Edit2Change();
   void PreviewFileName();
   void ActionDFNExecute();
 
@@ -99,9 +97,6 @@ class MainWindow : public QMainWindow {
   void Button8Click();
   void Button9Click();
   void Button11Click();
-  void CheckBoxRemoveAllUnlockedClick();
-  void UpdateLoadDeleteButtons();
-  void UpdateRemoveAllLock();
 
   // Card Decks page: writes and shows the view of the selected deck.
   void Action3CardDeckExecute();
@@ -129,6 +124,13 @@ class MainWindow : public QMainWindow {
   void TitleChoiceClicked();
   std::string SettingsPath() const;
   void ReadSettings();
+  // SettingsTarget
+  void SetFlag(SettingsLine line, bool on) override;
+  void SelectByName(SettingsLine line, const std::string& name) override;
+  void SetDeckPart(const std::string& choice) override;
+  void SetText(SettingsLine line, const std::string& text) override;
+  void SetIndex(SettingsLine line, int index) override;
+  void PlaceWindow(bool remembered, int left, int top) override;
   // Gathers every value first: a value that cannot be gathered fails before anything is written.
   void WriteSettings();
   void MoveOntoScreen(QPoint top_left);
@@ -139,11 +141,9 @@ class MainWindow : public QMainWindow {
   void ReadDatabaseList();
   void PointDatabaseList();    // the file names of the folder, in the list's order
   void StripListExtensions();  // every ".srml" off the list's entries
-  std::optional<std::string> SelectedReading() const;
   void SetUpDatabaseListView();
   void FillDescriptionSetList();
   std::string ReadingPagePath() const;
-  PageOptions GatherPageOptions() const;
   // The page settings of this moment, for the page of a deal or a load.
   PageSettings GatherPageSettings();
   // After a deal or load has written its page: the name field, the Reading page, full screen.
@@ -167,8 +167,8 @@ class MainWindow : public QMainWindow {
   PreferencesPage* preferences_ = nullptr;
   TitlesEditorPage* titles_editor_ = nullptr;
   SpreadEditorPage* spread_editor_ = nullptr;
-  QTabWidget* editor_pages_ = nullptr;        // PageControl2
-  QListWidget* description_cards_ = nullptr;  // ListBox4
+  QTabWidget* editor_pages_ = nullptr;  // PageControl2
+  DescriptionsEditorPage* descriptions_editor_ = nullptr;
   AboutPage* about_page_ = nullptr;
 
   ReadingSession session_;

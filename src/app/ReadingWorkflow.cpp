@@ -1,12 +1,8 @@
 // The main window's part of showing a reading: its file name, the page rendered from the held
 // reading, the Reading page with its full-screen layout, printing, and the description sets.
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -32,64 +28,26 @@
 namespace sibylon {
 
 void MainWindow::ConnectReadingHandlers() {
-  OnUserAction(reading_page_->file_name, &QLineEdit::textChanged, this, &MainWindow::Edit2Change);
-  OnUserAction(reading_page_->full_screen, &QPushButton::clicked, this,
-               &MainWindow::ButtonFSVClick);
-  OnUserAction(reading_page_->restore_window, &QPushButton::clicked, this,
+  OnUserAction(reading_page_, &ReadingPage::FullScreenClicked, this, &MainWindow::ButtonFSVClick);
+  OnUserAction(reading_page_, &ReadingPage::RestoreWindowClicked, this,
                &MainWindow::ButtonNSVClick);
-  OnUserAction(reading_page_->return_new_spread, &QPushButton::clicked, this,
+  OnUserAction(reading_page_, &ReadingPage::ReturnNewSpreadClicked, this,
                &MainWindow::ButtonReturnNSClick);
-  OnUserAction(reading_page_->print, &QPushButton::clicked, this,
-               [this] { reading_page_->view->PrintPreview(); });
-  OnUserAction(reading_page_->save_html, &QPushButton::clicked, this,
-               [this] { reading_page_->view->SaveAs(); });
-  OnUserAction(preferences_->file_name_template, &QLineEdit::textChanged, this,
+  OnUserAction(preferences_, &PreferencesPage::FileNameSettingsChanged, this,
                &MainWindow::PreviewFileName);
-  OnUserAction(preferences_->date_format, &QComboBox::currentIndexChanged, this,
-               &MainWindow::PreviewFileName);
-  OnUserAction(preferences_->restore_default_name, &QPushButton::clicked, this,
+  OnUserAction(preferences_, &PreferencesPage::RestoreDefaultNameClicked, this,
                &MainWindow::ActionDFNExecute);
-  // Every click views the deck, the selected one too; so does moving through the list with the
-  // keys. A selection that the program makes is no click.
-  OnUserAction(card_decks_->decks, &QListWidget::itemClicked, this,
-               &MainWindow::Action3CardDeckExecute);
-  OnUserAction(card_decks_->decks, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0 && card_decks_->decks->hasFocus() &&
-        QGuiApplication::mouseButtons() == Qt::NoButton) {
-      Action3CardDeckExecute();
-    }
-  });
-  OnUserAction(preferences_->reset_window, &QPushButton::clicked, this, &MainWindow::Button1Click);
+  OnUserAction(card_decks_, &CardDecksPage::DeckClicked, this, &MainWindow::Action3CardDeckExecute);
+  OnUserAction(preferences_, &PreferencesPage::ResetWindowClicked, this, &MainWindow::Button1Click);
   OnUserAction(findChild<QPushButton*>(QStringLiteral("ButtonConvert")), &QPushButton::clicked,
                this, [this] { ConvertOldDescriptions(app_); });
 }
 
 std::string MainWindow::ReadingPagePath() const { return session_.PagePath(); }
 
-PageOptions MainWindow::GatherPageOptions() const {
-  const PreferencesPage& p = *preferences_;
-  PageOptions options;
-  options.name = p.add_name->isChecked();
-  options.date = p.add_date->isChecked();
-  options.question = p.add_question->isChecked();
-  options.numbers = p.show_numbers->isChecked();
-  options.titles = p.show_titles->isChecked();
-  options.frames = p.show_frames->isChecked();
-  options.meanings = p.show_meanings->isChecked();
-  options.reading = p.show_reading->isChecked();
-  options.blank_on = p.blank_label_on->isChecked();
-  options.blank_text = ToBytes(p.blank_label->text());
-  options.normal_on = p.normal_label_on->isChecked();
-  options.normal_text = ToBytes(p.normal_label->text());
-  options.reversed_on = p.reversed_label_on->isChecked();
-  options.reversed_text = ToBytes(p.reversed_label->text());
-  options.code_page = ToBytes(p.code_page->currentText());
-  return options;
-}
-
 PageSettings MainWindow::GatherPageSettings() {
   PageSettings page;
-  page.options = GatherPageOptions();
+  page.options = preferences_->GatherPageOptions();
   page.words = InterfacePageWords();
   // The chosen description set is read once per page, and only if the page shows texts.
   page.descriptions = [this, set = std::optional<Lines>()](const std::string& section) mutable {
@@ -100,11 +58,11 @@ PageSettings MainWindow::GatherPageSettings() {
 }
 
 void MainWindow::ShowReading(const QString& file_name) {
-  reading_page_->file_name->setText(file_name);
+  reading_page_->SetFileName(file_name);
   ShowTab(kReading, true);
-  reading_page_->view->Navigate(ReadingPagePath());
+  reading_page_->ShowPage(ReadingPagePath());
   page_control_->setCurrentIndex(kReading);
-  if (preferences_->always_full_screen->isChecked()) ButtonFSVClick();
+  if (preferences_->AlwaysFullScreen()) ButtonFSVClick();
 }
 
 void MainWindow::PreviewFileName() {
@@ -112,28 +70,15 @@ void MainWindow::PreviewFileName() {
     std::tm now{};
     const std::time_t clock = std::time(nullptr);
     localtime_r(&clock, &now);
-    const std::string date = FormatDateTime(ToBytes(preferences_->date_format->currentText()), now);
-    preferences_->file_name_preview->setText(
-        ToQString(sibylon::PreviewFileName(ToBytes(preferences_->file_name_template->text()),
-                                           *spread, date, ToBytes(new_spread_->name->text()))));
+    const std::string date = FormatDateTime(preferences_->DatePattern(), now);
+    preferences_->SetFileNamePreview(sibylon::PreviewFileName(
+        preferences_->FileNameTemplate(), *spread, date, new_spread_->Person()));
   }
-  reading_page_->save_to_database->setEnabled(!reading_page_->file_name->text().isEmpty());
-}
-
-void MainWindow::Edit2Change() {
-  QLineEdit* field = reading_page_->file_name;
-  const QString clean = ToQString(RemoveRestrictedSymbols(ToBytes(field->text())));
-  if (clean != field->text()) {
-    const int cursor = field->cursorPosition() - (field->text().size() - clean.size());
-    field->setText(clean);
-    field->setCursorPosition(std::max(0, cursor));
-  }
-  reading_page_->save_to_database->setEnabled(!field->text().isEmpty());
+  reading_page_->Edit2Change();
 }
 
 void MainWindow::ActionDFNExecute() {
-  preferences_->date_format->setCurrentIndex(0);
-  preferences_->file_name_template->setText(QString::fromLatin1(kRestoredFileNameTemplate));
+  preferences_->RestoreDefaultFileName();
   PreviewFileName();
 }
 
@@ -151,11 +96,8 @@ void MainWindow::ButtonFSVClick() {
   // Without a window manager to honour the full-screen state, the geometry still covers the screen.
   if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
   showFullScreen();
-  reading_page_->full_screen->hide();
-  reading_page_->restore_window->show();
-  reading_page_->return_new_spread->show();
-  reading_page_->PlaceFullScreenButtons();
-  reading_page_->view->Navigate(ReadingPagePath());
+  reading_page_->ShowFullScreenButtons(true);
+  reading_page_->ShowPage(ReadingPagePath());
 }
 
 void MainWindow::ButtonNSVClick() {
@@ -170,10 +112,8 @@ void MainWindow::ButtonNSVClick() {
   move(windowed_position_);
   show();
   statusBar()->show();
-  reading_page_->restore_window->hide();
-  reading_page_->return_new_spread->hide();
-  reading_page_->full_screen->show();
-  reading_page_->view->Navigate(ReadingPagePath());
+  reading_page_->ShowFullScreenButtons(false);
+  reading_page_->ShowPage(ReadingPagePath());
 }
 
 void MainWindow::ButtonReturnNSClick() {
@@ -186,18 +126,13 @@ void MainWindow::Action3CardDeckExecute() {
   if (!deck) throw ListIndexOutOfBounds(-1);
   Action2Execute();
   const std::string path = app_.Path(kCardsFolder) + "preview.srml";
-  WriteLinesFile(
-      path, DeckViewPage(*deck, session_.Titles(), ToBytes(preferences_->code_page->currentText()),
-                         preferences_->show_frames->isChecked()));
-  card_decks_->view->Navigate(path);
+  WriteLinesFile(path, DeckViewPage(*deck, session_.Titles(), preferences_->CodePage(),
+                                    preferences_->ShowFrames()));
+  card_decks_->ShowDeckView(path);
 }
 
 void MainWindow::FillDescriptionSetList() {
-  QListWidget* list = preferences_->description_sets;
-  list->clear();
-  for (const std::string& name : DescriptionSetNames(app_.Path(kDescriptionsFolder))) {
-    list->addItem(ToQString(name));
-  }
+  preferences_->SetDescriptionSets(DescriptionSetNames(app_.Path(kDescriptionsFolder)));
 }
 
 }  // namespace sibylon

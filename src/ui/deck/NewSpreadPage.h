@@ -28,20 +28,45 @@ class NewSpreadPage : public QWidget {
   // The question's hard lines (not the wrapped display lines); an empty question has none.
   std::vector<std::string> QuestionLines() const;
 
-  QLineEdit* name = nullptr;                // LabeledEdit1
-  QCheckBox* remember_name = nullptr;       // CheckBox2
-  QPlainTextEdit* question = nullptr;       // Memo3
-  QPushButton* shuffle = nullptr;           // ButtonShuffle
-  QPushButton* deal = nullptr;              // ButtonDeal
-  QPushButton* shuffle_and_deal = nullptr;  // Button2
-  QListWidget* spreads = nullptr;           // ListBox3
-  HtmlView* preview = nullptr;              // CppWebBrowser2
+  // The person's name as typed (LabeledEdit1), and whether it is remembered (CheckBox2).
+  std::string Person() const;
+  void SetPerson(const std::string& name);
+  bool RememberName() const;
+  void SetRememberName(bool on);
+
+  // The spread list, filled without a click; the selected row (-1 for none) and its choice by
+  // the settings file, also without a click.
+  void SetSpreads(const std::vector<std::string>& names);
+  int SelectedRow() const;
+  void SelectRow(int row);
+
+  // Shuffle and the two deal buttons can be used only with a spread selected.
+  void UpdateDealButtons();
+  // After a shuffle: "Deal" is enabled and "Shuffle" counts the shuffles since the last deal.
+  void ShowShuffled(int count);
+  // At a deal: "Deal" waits for the next shuffle and "Shuffle" counts no more.
+  void ShowDealt();
+  // Shows the spread preview page `path`.
+  void ShowPreview(const std::string& path);
 
  signals:
-  void Shown();
+  void ShuffleClicked();         // ButtonShuffle
+  void DealClicked();            // ButtonDeal
+  void ShuffleAndDealClicked();  // Button2
+  void SpreadClicked();          // ListBox3Click: a spread chosen in the list
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  QLineEdit* name_ = nullptr;                // LabeledEdit1
+  QCheckBox* remember_name_ = nullptr;       // CheckBox2
+  QPlainTextEdit* question_ = nullptr;       // Memo3
+  QPushButton* shuffle_ = nullptr;           // ButtonShuffle
+  QPushButton* deal_ = nullptr;              // ButtonDeal
+  QPushButton* shuffle_and_deal_ = nullptr;  // Button2
+  QListWidget* spreads_ = nullptr;           // ListBox3
+  HtmlView* preview_ = nullptr;              // CppWebBrowser2
 };
 
 }  // namespace sibylon

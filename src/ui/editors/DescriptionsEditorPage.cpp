@@ -93,6 +93,11 @@ DescriptionsEditorPage::DescriptionsEditorPage(const AppFolder& app,
   OnUserAction(save_, &QPushButton::clicked, this, &DescriptionsEditorPage::SaveCardDescription);
 }
 
+void DescriptionsEditorPage::SetCardTitles(const std::vector<std::string>& titles) {
+  cards_->clear();
+  for (std::size_t card = 1; card < titles.size(); ++card) cards_->addItem(ToQString(titles[card]));
+}
+
 std::optional<int> DescriptionsEditorPage::ChosenCard() const {
   const auto selected = cards_->selectedItems();
   if (selected.isEmpty()) return std::nullopt;

@@ -25,7 +25,8 @@ class DescriptionsEditorPage : public QWidget {
   DescriptionsEditorPage(const AppFolder& app, std::function<std::string()> deck_folder,
                          QWidget* parent = nullptr);
 
-  QListWidget* Cards() const { return cards_; }  // ListBox4
+  // The card list (ListBox4): the titles of cards 1 to 78.
+  void SetCardTitles(const std::vector<std::string>& titles);
 
   void ShowCardDescription();
   void SaveCardDescription();

@@ -130,17 +130,35 @@ TitlesEditorPage::TitlesEditorPage(QWidget* parent) : QWidget(parent) {
   QGroupBox* save = NamedGroupBox("GroupBox9", QStringLiteral("Save New Settings"), this);
   // The button above its two options: side by side they need more than the column has.
   auto* save_rows = new QGridLayout(save);
-  save_custom = NamedButton("Button3", QStringLiteral("Save Current Set as Custom"), save);
-  default_titles =
+  save_custom_ = NamedButton("Button3", QStringLiteral("Save Current Set as Custom"), save);
+  default_titles_ =
       NamedRadioButton("RadioDefaultCardNames", QStringLiteral("Default Card Titles"), true, save);
-  custom_titles =
+  custom_titles_ =
       NamedRadioButton("RadioCustomCardNames", QStringLiteral("Custom Card Titles"), false, save);
-  save_rows->addWidget(save_custom, 0, 0, 1, 2, Qt::AlignLeft);
-  save_rows->addWidget(default_titles, 1, 0);
-  save_rows->addWidget(custom_titles, 1, 1);
+  save_rows->addWidget(save_custom_, 0, 0, 1, 2, Qt::AlignLeft);
+  save_rows->addWidget(default_titles_, 1, 0);
+  save_rows->addWidget(custom_titles_, 1, 1);
   layout->addWidget(save, 1, 1);
   layout->setColumnStretch(0, 1);
   layout->setColumnStretch(1, 1);
+
+  connect(save_custom_, &QPushButton::clicked, this, &TitlesEditorPage::SaveCustomClicked);
+  // toggled() is not sent for the option already chosen.
+  for (QRadioButton* choice : {default_titles_, custom_titles_}) {
+    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) emit SetChosen();
+    });
+  }
+}
+
+bool TitlesEditorPage::CustomChosen() const { return custom_titles_->isChecked(); }
+
+bool TitlesEditorPage::ChooseSet(bool default_titles) {
+  QRadioButton* choice = default_titles ? default_titles_ : custom_titles_;
+  if (choice->isChecked()) return false;
+  const QSignalBlocker quiet(choice);
+  choice->setChecked(true);
+  return true;
 }
 
 TitleSet TitlesEditorPage::Texts() const {

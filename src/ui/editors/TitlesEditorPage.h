@@ -28,11 +28,22 @@ class TitlesEditorPage : public QWidget {
   // Appends the alternative titles to the drop-down fields.
   void FillTitleAlternatives();
 
-  QPushButton* save_custom = nullptr;      // Button3
-  QRadioButton* default_titles = nullptr;  // RadioDefaultCardNames
-  QRadioButton* custom_titles = nullptr;   // RadioCustomCardNames
+  // Which set is chosen: the default or the custom one.
+  bool CustomChosen() const;
+  // Chooses a set as the settings file does, without the signal of a user's choice; returns
+  // whether the choice changed.
+  bool ChooseSet(bool default_titles);
+
+ signals:
+  void SaveCustomClicked();  // Button3
+  // The user chose the other set (only a choice that changes is one).
+  void SetChosen();
 
  private:
+  QPushButton* save_custom_ = nullptr;      // Button3
+  QRadioButton* default_titles_ = nullptr;  // RadioDefaultCardNames
+  QRadioButton* custom_titles_ = nullptr;   // RadioCustomCardNames
+
   // Each field is an editable drop-down or a one-line edit; exactly one pointer of a pair is set.
   std::array<QComboBox*, kTitleFieldCount> combos_{};
   std::array<QLineEdit*, kTitleFieldCount> edits_{};

@@ -1,6 +1,7 @@
 #include "ui/reading/CardDecksPage.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 
@@ -16,18 +17,45 @@ CardDecksPage::CardDecksPage(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(6, 6, 6, 6);
   QGroupBox* group = NamedGroupBox("GroupBox1", QStringLiteral("View / Change Tarot Deck"), this);
   auto* row = new QHBoxLayout(group);
-  decks = NamedList("FileListBox2", group);
-  decks->setFixedWidth(150);
-  NameAfter(decks, {group});
-  row->addWidget(decks);
-  view = new HtmlView(group);
-  view->setObjectName(QStringLiteral("CppWebBrowser3"));
-  row->addWidget(view, 1);
+  decks_ = NamedList("FileListBox2", group);
+  decks_->setFixedWidth(150);
+  NameAfter(decks_, {group});
+  row->addWidget(decks_);
+  view_ = new HtmlView(group);
+  view_->setObjectName(QStringLiteral("CppWebBrowser3"));
+  row->addWidget(view_, 1);
   layout->addWidget(group);
+
+  connect(decks_, &QListWidget::itemClicked, this, &CardDecksPage::DeckClicked);
+  connect(decks_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && decks_->hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton) {
+      emit DeckClicked();
+    }
+  });
 }
 
+void CardDecksPage::SetDecks(const std::vector<std::string>& decks) {
+  decks_->clear();
+  for (const std::string& deck : decks) decks_->addItem(ToQString(deck));
+}
+
+void CardDecksPage::SelectDeck(const std::string& name) {
+  const QSignalBlocker quiet(decks_);
+  decks_->clearSelection();
+  decks_->setCurrentRow(-1);
+  const QString wanted = ToQString(name);
+  for (int row = 0; row < decks_->count(); ++row) {
+    if (decks_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+      decks_->setCurrentRow(row);
+      return;
+    }
+  }
+}
+
+void CardDecksPage::ShowDeckView(const std::string& path) { view_->Navigate(path); }
+
 std::optional<std::string> CardDecksPage::SelectedDeck() const {
-  const auto selected = decks->selectedItems();
+  const auto selected = decks_->selectedItems();
   if (selected.isEmpty()) return std::nullopt;
   return ToBytes(selected.first()->text());
 }

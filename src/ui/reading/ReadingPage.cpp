@@ -5,9 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "database/ReadingFileName.h"
 #include "ui/htmlview/HtmlView.h"
+#include "ui/widgets/Guard.h"
 #include "ui/widgets/NamedControls.h"
+#include "ui/widgets/TextCodec.h"
 
 namespace sibylon {
 
@@ -22,37 +26,70 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
   bar_->setFixedHeight(35);
   QLabel* label = NamedLabel("Label49", QStringLiteral("Name of the Spread:"), bar_);
   label->setGeometry(6, 10, 116, 16);
-  file_name = NamedEdit("Edit2", QString(), bar_);
-  file_name->setGeometry(124, 6, 240, 23);
-  label->setBuddy(file_name);
-  save_html = NamedButton("Button6", QStringLiteral("Save HTML"), bar_);
-  save_html->setGeometry(370, 5, 80, 25);
-  save_html->hide();
-  save_to_database = NamedButton("Button4", QStringLiteral("Save to Database"), bar_);
-  save_to_database->setGeometry(370, 5, 110, 25);
-  return_new_spread = NamedButton("ButtonReturnNS", QStringLiteral("New Spread"), bar_);
-  return_new_spread->setGeometry(560, 5, 90, 25);
-  return_new_spread->hide();
-  print = NamedButton("Button5", QStringLiteral("Print"), bar_);
-  print->setGeometry(486, 5, 75, 25);
-  full_screen = NamedButton("ButtonFSV", QStringLiteral("Full Screen"), bar_);
-  full_screen->setGeometry(690, 5, 83, 25);
-  restore_window = NamedButton("ButtonNSV", QStringLiteral("Restore Window"), bar_);
-  QFont bold = restore_window->font();
+  file_name_ = NamedEdit("Edit2", QString(), bar_);
+  file_name_->setGeometry(124, 6, 240, 23);
+  label->setBuddy(file_name_);
+  save_html_ = NamedButton("Button6", QStringLiteral("Save HTML"), bar_);
+  save_html_->setGeometry(370, 5, 80, 25);
+  save_html_->hide();
+  save_to_database_ = NamedButton("Button4", QStringLiteral("Save to Database"), bar_);
+  save_to_database_->setGeometry(370, 5, 110, 25);
+  return_new_spread_ = NamedButton("ButtonReturnNS", QStringLiteral("New Spread"), bar_);
+  return_new_spread_->setGeometry(560, 5, 90, 25);
+  return_new_spread_->hide();
+  print_ = NamedButton("Button5", QStringLiteral("Print"), bar_);
+  print_->setGeometry(486, 5, 75, 25);
+  full_screen_ = NamedButton("ButtonFSV", QStringLiteral("Full Screen"), bar_);
+  full_screen_->setGeometry(690, 5, 83, 25);
+  restore_window_ = NamedButton("ButtonNSV", QStringLiteral("Restore Window"), bar_);
+  QFont bold = restore_window_->font();
   bold.setBold(true);
-  restore_window->setFont(bold);
-  restore_window->setGeometry(659, 5, 115, 25);
-  restore_window->hide();
+  restore_window_->setFont(bold);
+  restore_window_->setGeometry(659, 5, 115, 25);
+  restore_window_->hide();
   bar_->installEventFilter(this);
 
-  view = new HtmlView(panel_);
-  view->setObjectName(QStringLiteral("CppWebBrowser1"));
-  NameAfter(view, {this});
+  view_ = new HtmlView(panel_);
+  view_->setObjectName(QStringLiteral("CppWebBrowser1"));
+  NameAfter(view_, {this});
   auto* panel_layout = new QVBoxLayout(panel_);
   panel_layout->setContentsMargins(0, 0, 0, 0);
   panel_layout->setSpacing(0);
   panel_layout->addWidget(bar_);
-  panel_layout->addWidget(view, 1);
+  panel_layout->addWidget(view_, 1);
+
+  OnUserAction(file_name_, &QLineEdit::textChanged, this, &ReadingPage::Edit2Change);
+  OnUserAction(print_, &QPushButton::clicked, this, [this] { view_->PrintPreview(); });
+  OnUserAction(save_html_, &QPushButton::clicked, this, [this] { view_->SaveAs(); });
+  connect(save_to_database_, &QPushButton::clicked, this, &ReadingPage::SaveToDatabaseClicked);
+  connect(full_screen_, &QPushButton::clicked, this, &ReadingPage::FullScreenClicked);
+  connect(restore_window_, &QPushButton::clicked, this, &ReadingPage::RestoreWindowClicked);
+  connect(return_new_spread_, &QPushButton::clicked, this, &ReadingPage::ReturnNewSpreadClicked);
+}
+
+std::string ReadingPage::FileName() const { return ToBytes(file_name_->text()); }
+
+void ReadingPage::SetFileName(const QString& name) { file_name_->setText(name); }
+
+void ReadingPage::FocusFileName() { file_name_->setFocus(); }
+
+void ReadingPage::Edit2Change() {
+  const QString clean = ToQString(RemoveRestrictedSymbols(ToBytes(file_name_->text())));
+  if (clean != file_name_->text()) {
+    const int cursor = file_name_->cursorPosition() - (file_name_->text().size() - clean.size());
+    file_name_->setText(clean);
+    file_name_->setCursorPosition(std::max(0, cursor));
+  }
+  save_to_database_->setEnabled(!file_name_->text().isEmpty());
+}
+
+void ReadingPage::ShowPage(const std::string& path) { view_->Navigate(path); }
+
+void ReadingPage::ShowFullScreenButtons(bool full_screen) {
+  full_screen_->setVisible(!full_screen);
+  restore_window_->setVisible(full_screen);
+  return_new_spread_->setVisible(full_screen);
+  if (full_screen) PlaceFullScreenButtons();
 }
 
 void ReadingPage::TakeBackPanel() {
@@ -62,14 +99,14 @@ void ReadingPage::TakeBackPanel() {
 
 void ReadingPage::PlaceFullScreenButtons() {
   const int width = bar_->width();
-  restore_window->move(width - restore_window->width() - 2, restore_window->y());
-  return_new_spread->move(width - return_new_spread->width() - restore_window->width() - 10,
-                          return_new_spread->y());
+  restore_window_->move(width - restore_window_->width() - 2, restore_window_->y());
+  return_new_spread_->move(width - return_new_spread_->width() - restore_window_->width() - 10,
+                           return_new_spread_->y());
 }
 
 bool ReadingPage::eventFilter(QObject* watched, QEvent* event) {
   // The bar widens when the window goes full screen; the buttons keep to its right edge.
-  if (watched == bar_ && event->type() == QEvent::Resize && !restore_window->isHidden()) {
+  if (watched == bar_ && event->type() == QEvent::Resize && !restore_window_->isHidden()) {
     PlaceFullScreenButtons();
   }
   return QWidget::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -20,25 +21,44 @@ class ReadingPage : public QWidget {
 
   QWidget* Panel() const { return panel_; }  // Panel2
   void TakeBackPanel();
+  // The bar's buttons of the full-screen layout ("Restore Window", "New Spread") or of the
+  // windowed one ("Full Screen").
+  void ShowFullScreenButtons(bool full_screen);
 
-  QLineEdit* file_name = nullptr;            // Edit2
-  QPushButton* save_html = nullptr;          // Button6, never shown
-  QPushButton* save_to_database = nullptr;   // Button4
-  QPushButton* return_new_spread = nullptr;  // ButtonReturnNS
-  QPushButton* print = nullptr;              // Button5
-  QPushButton* full_screen = nullptr;        // ButtonFSV
-  QPushButton* restore_window = nullptr;     // ButtonNSV
-  HtmlView* view = nullptr;                  // CppWebBrowser1
+  // The reading's file name (Edit2), as bytes.
+  std::string FileName() const;
+  void SetFileName(const QString& name);
+  void FocusFileName();
+  // Edit2Change: restricted symbols are taken out as they are typed; "Save to Database" is
+  // enabled while there is a name.
+  void Edit2Change();
 
-  // Places "Restore Window" at the bar's right edge and "New Spread" directly to its left.
-  void PlaceFullScreenButtons();
+  // Shows the page file `path` in the view.
+  void ShowPage(const std::string& path);
+
+ signals:
+  void SaveToDatabaseClicked();   // Button4
+  void FullScreenClicked();       // ButtonFSV
+  void RestoreWindowClicked();    // ButtonNSV
+  void ReturnNewSpreadClicked();  // ButtonReturnNS
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* panel_ = nullptr;  // Panel2
-  QWidget* bar_ = nullptr;    // Panel1
+  // Places "Restore Window" at the bar's right edge and "New Spread" directly to its left.
+  void PlaceFullScreenButtons();
+
+  QLineEdit* file_name_ = nullptr;            // Edit2
+  QPushButton* save_html_ = nullptr;          // Button6, never shown
+  QPushButton* save_to_database_ = nullptr;   // Button4
+  QPushButton* return_new_spread_ = nullptr;  // ButtonReturnNS
+  QPushButton* print_ = nullptr;              // Button5
+  QPushButton* full_screen_ = nullptr;        // ButtonFSV
+  QPushButton* restore_window_ = nullptr;     // ButtonNSV
+  HtmlView* view_ = nullptr;                  // CppWebBrowser1
+  QWidget* panel_ = nullptr;                  // Panel2
+  QWidget* bar_ = nullptr;                    // Panel1
 };
 
 }  // namespace sibylon

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/AppError.h"
 #include "database/ReadingFileName.h"
 #include "srml/DateTimeFormat.h"
 #include "ui/widgets/NamedControls.h"
@@ -51,17 +52,25 @@ PreferencesPage::PreferencesPage(QWidget* parent) : QWidget(parent) {
   sub_pages_->addTab(BuildSaveOptions(), QStringLiteral("Save Options"));
   sub_pages_->addTab(BuildWindowsSettings(), QStringLiteral("Windows Settings"));
   sub_pages_->setCurrentIndex(3);
+
+  connect(file_name_template_, &QLineEdit::textChanged, this,
+          &PreferencesPage::FileNameSettingsChanged);
+  connect(date_format_, &QComboBox::currentIndexChanged, this,
+          &PreferencesPage::FileNameSettingsChanged);
+  connect(restore_default_name_, &QPushButton::clicked, this,
+          &PreferencesPage::RestoreDefaultNameClicked);
+  connect(reset_window_, &QPushButton::clicked, this, &PreferencesPage::ResetWindowClicked);
 }
 
 DeckOptions PreferencesPage::GatherDeckOptions() const {
   DeckOptions options;
-  options.major_only = major_only->isChecked();
-  options.minor_only = minor_only->isChecked();
-  options.all_cards = all_cards->isChecked();
-  options.reversed = reversed_cards->isChecked();
-  options.blanks = blank_cards->isChecked();
-  options.blank_count = ToBytes(blank_count->text());
-  options.repeat = repeat_cards->isChecked();
+  options.major_only = major_only_->isChecked();
+  options.minor_only = minor_only_->isChecked();
+  options.all_cards = all_cards_->isChecked();
+  options.reversed = reversed_cards_->isChecked();
+  options.blanks = blank_cards_->isChecked();
+  options.blank_count = ToBytes(blank_count_->text());
+  options.repeat = repeat_cards_->isChecked();
   return options;
 }
 
@@ -72,39 +81,39 @@ QWidget* PreferencesPage::BuildCardsOptions() {
 
   QGroupBox* types = NamedGroupBox("GroupBox2", QStringLiteral("Card Types"), page);
   QVBoxLayout* column = Column(types);
-  major_only = NamedRadioButton(
+  major_only_ = NamedRadioButton(
       "RadioButton1", QStringLiteral(" - Use only 22 Major Arcans (Trumps)"), false, types);
-  minor_only =
+  minor_only_ =
       NamedRadioButton("RadioButton2", QStringLiteral(" - Use only 56 Minor Arcans"), false, types);
-  all_cards = NamedRadioButton("RadioButton3", QStringLiteral(" - Use All 78 Cards"), true, types);
-  reversed_cards =
+  all_cards_ = NamedRadioButton("RadioButton3", QStringLiteral(" - Use All 78 Cards"), true, types);
+  reversed_cards_ =
       NamedCheckBox("CheckBoxReversedCards", QStringLiteral(" - Use Reversed Cards"), false, types);
-  blank_cards =
+  blank_cards_ =
       NamedCheckBox("CheckBox1", QStringLiteral(" - Use Additional Blank Cards:"), false, types);
-  blank_count = NamedEdit("EditBlankCard", QStringLiteral("1"), types);
-  blank_count->setFixedWidth(37);
-  NameAfter(blank_count, {blank_cards});
-  repeat_cards =
+  blank_count_ = NamedEdit("EditBlankCard", QStringLiteral("1"), types);
+  blank_count_->setFixedWidth(37);
+  NameAfter(blank_count_, {blank_cards_});
+  repeat_cards_ =
       NamedCheckBox("CheckBox5", QStringLiteral("Repeat Cards (default is OFF)"), false, types);
-  for (QWidget* option : {static_cast<QWidget*>(major_only), static_cast<QWidget*>(minor_only),
-                          static_cast<QWidget*>(all_cards)}) {
+  for (QWidget* option : {static_cast<QWidget*>(major_only_), static_cast<QWidget*>(minor_only_),
+                          static_cast<QWidget*>(all_cards_)}) {
     column->addWidget(option);
   }
   column->addSpacing(8);
-  column->addWidget(reversed_cards);
+  column->addWidget(reversed_cards_);
   auto* blanks = new QHBoxLayout;
-  blanks->addWidget(blank_cards);
-  blanks->addWidget(blank_count);
+  blanks->addWidget(blank_cards_);
+  blanks->addWidget(blank_count_);
   blanks->addStretch(1);
   column->addLayout(blanks);
-  column->addWidget(repeat_cards);
+  column->addWidget(repeat_cards_);
   column->addStretch(1);
   layout->addWidget(types, 1);
 
   QGroupBox* sets = NamedGroupBox("GroupBox18", QStringLiteral("Card Descriptions Type:"), page);
-  description_sets = NamedList("LBCDE", sets);
-  NameAfter(description_sets, {sets});
-  Column(sets)->addWidget(description_sets);
+  description_sets_ = NamedList("LBCDE", sets);
+  NameAfter(description_sets_, {sets});
+  Column(sets)->addWidget(description_sets_);
   layout->addWidget(sets, 1);
   return page;
 }
@@ -116,21 +125,21 @@ QWidget* PreferencesPage::BuildAppearance() {
 
   QGroupBox* general = NamedGroupBox("GroupBox12", QStringLiteral("General"), page);
   QVBoxLayout* column = Column(general);
-  add_name = NamedCheckBox("CheckBox11", QStringLiteral("Add Name to Spread"), false, general);
-  add_date =
+  add_name_ = NamedCheckBox("CheckBox11", QStringLiteral("Add Name to Spread"), false, general);
+  add_date_ =
       NamedCheckBox("CheckBox3", QStringLiteral("Add Date and Time to Spread"), true, general);
-  add_question =
+  add_question_ =
       NamedCheckBox("CheckBox12", QStringLiteral("Add Question to Spread"), false, general);
-  show_numbers = NamedCheckBox(
+  show_numbers_ = NamedCheckBox(
       "CheckBox9", QStringLiteral("Show Card Positions Numbers above cards"), false, general);
-  show_titles =
+  show_titles_ =
       NamedCheckBox("CheckBox8", QStringLiteral("Show Card Titles under cards"), false, general);
-  show_frames =
+  show_frames_ =
       NamedCheckBox("CheckBox13", QStringLiteral("Show Frames around Cards"), false, general);
-  show_meanings = NamedCheckBox("CheckBox10", QStringLiteral("Show Meanings"), false, general);
-  show_reading = NamedCheckBox("CheckBox4", QStringLiteral("Show Reading (Texts)"), true, general);
-  for (QCheckBox* box : {add_name, add_date, add_question, show_numbers, show_titles, show_frames,
-                         show_meanings, show_reading}) {
+  show_meanings_ = NamedCheckBox("CheckBox10", QStringLiteral("Show Meanings"), false, general);
+  show_reading_ = NamedCheckBox("CheckBox4", QStringLiteral("Show Reading (Texts)"), true, general);
+  for (QCheckBox* box : {add_name_, add_date_, add_question_, show_numbers_, show_titles_,
+                         show_frames_, show_meanings_, show_reading_}) {
     column->addWidget(box);
   }
   column->addStretch(1);
@@ -139,18 +148,19 @@ QWidget* PreferencesPage::BuildAppearance() {
   QGroupBox* extended = NamedGroupBox("GroupBox16", QStringLiteral("Extended"), page);
   auto* grid = new QGridLayout(extended);
   grid->setContentsMargins(10, 10, 10, 10);
-  blank_label = LabeledEdit("LabeledEditBlank", QStringLiteral("Blank Card Text:"),
-                            QStringLiteral("blank"), extended);
-  blank_label_on = NamedCheckBox("CheckBoxLEBlank", QStringLiteral("Enable"), true, extended);
-  normal_label = LabeledEdit("LabeledEditNormal", QStringLiteral("Normal Card Text:"),
-                             QStringLiteral("Normal"), extended);
-  normal_label_on = NamedCheckBox("CheckBoxLENormal", QStringLiteral("Enable"), true, extended);
-  reversed_label = LabeledEdit("LabeledEditReversed", QStringLiteral("Reversed Card Text:"),
-                               QStringLiteral("Reversed"), extended);
-  reversed_label_on = NamedCheckBox("CheckBoxLEReversed", QStringLiteral("Enable"), true, extended);
-  AddLabelRow(grid, 0, blank_label, blank_label_on);
-  AddLabelRow(grid, 1, normal_label, normal_label_on);
-  AddLabelRow(grid, 2, reversed_label, reversed_label_on);
+  blank_label_ = LabeledEdit("LabeledEditBlank", QStringLiteral("Blank Card Text:"),
+                             QStringLiteral("blank"), extended);
+  blank_label_on_ = NamedCheckBox("CheckBoxLEBlank", QStringLiteral("Enable"), true, extended);
+  normal_label_ = LabeledEdit("LabeledEditNormal", QStringLiteral("Normal Card Text:"),
+                              QStringLiteral("Normal"), extended);
+  normal_label_on_ = NamedCheckBox("CheckBoxLENormal", QStringLiteral("Enable"), true, extended);
+  reversed_label_ = LabeledEdit("LabeledEditReversed", QStringLiteral("Reversed Card Text:"),
+                                QStringLiteral("Reversed"), extended);
+  reversed_label_on_ =
+      NamedCheckBox("CheckBoxLEReversed", QStringLiteral("Enable"), true, extended);
+  AddLabelRow(grid, 0, blank_label_, blank_label_on_);
+  AddLabelRow(grid, 1, normal_label_, normal_label_on_);
+  AddLabelRow(grid, 2, reversed_label_, reversed_label_on_);
   grid->setRowStretch(3, 1);
   layout->addWidget(extended, 1);
   return page;
@@ -165,10 +175,10 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   grid->setContentsMargins(10, 12, 10, 10);
   grid->setHorizontalSpacing(12);
 
-  file_name_template = LabeledEdit("LabeledEdit3", QStringLiteral("Default File Name:"),
-                                   QString::fromLatin1(kDefaultFileNameTemplate), group);
-  grid->addWidget(EditLabel(file_name_template), 0, 0);
-  grid->addWidget(file_name_template, 1, 0);
+  file_name_template_ = LabeledEdit("LabeledEdit3", QStringLiteral("Default File Name:"),
+                                    QString::fromLatin1(kDefaultFileNameTemplate), group);
+  grid->addWidget(EditLabel(file_name_template_), 0, 0);
+  grid->addWidget(file_name_template_, 1, 0);
   auto* legend = new QVBoxLayout;
   legend->addWidget(NamedLabel("Label50", QStringLiteral("#N - Name"), group));
   legend->addWidget(NamedLabel("Label51", QStringLiteral("#S - Spread"), group));
@@ -178,16 +188,16 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   QLabel* format_label =
       NamedLabel("Label60", QStringLiteral("Date and Time Format Template:"), group);
   grid->addWidget(format_label, 2, 0);
-  date_format = NamedComboBox("CBDTF", group);
-  format_label->setBuddy(date_format);
-  NameAfter(date_format, {format_label});
-  for (const char* pattern : kDateTimePatterns) date_format->addItem(QString::fromLatin1(pattern));
-  date_format->setCurrentIndex(0);
-  grid->addWidget(date_format, 3, 0);
+  date_format_ = NamedComboBox("CBDTF", group);
+  format_label->setBuddy(date_format_);
+  NameAfter(date_format_, {format_label});
+  for (const char* pattern : kDateTimePatterns) date_format_->addItem(QString::fromLatin1(pattern));
+  date_format_->setCurrentIndex(0);
+  grid->addWidget(date_format_, 3, 0);
 
-  file_name_preview = LabeledEdit("LabeledEdit4", QStringLiteral("Preview:"), QString(), group);
-  grid->addWidget(EditLabel(file_name_preview), 4, 0);
-  grid->addWidget(file_name_preview, 5, 0, 1, 2);
+  file_name_preview_ = LabeledEdit("LabeledEdit4", QStringLiteral("Preview:"), QString(), group);
+  grid->addWidget(EditLabel(file_name_preview_), 4, 0);
+  grid->addWidget(file_name_preview_, 5, 0, 1, 2);
 
   QLineEdit* restricted =
       LabeledEdit("LabeledEdit5", QStringLiteral("Restricted symbols:"),
@@ -196,8 +206,8 @@ QWidget* PreferencesPage::BuildSaveOptions() {
   grid->addWidget(EditLabel(restricted), 6, 0);
   grid->addWidget(restricted, 7, 0);
 
-  restore_default_name = NamedButton("Button12", QStringLiteral("Restore Default"), group);
-  grid->addWidget(restore_default_name, 8, 0, Qt::AlignLeft);
+  restore_default_name_ = NamedButton("Button12", QStringLiteral("Restore Default"), group);
+  grid->addWidget(restore_default_name_, 8, 0, Qt::AlignLeft);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(9, 1);
@@ -212,27 +222,27 @@ QWidget* PreferencesPage::BuildWindowsSettings() {
 
   QGroupBox* window = NamedGroupBox("GroupBox15", QStringLiteral("Window settings"), page);
   QVBoxLayout* column = Column(window);
-  always_full_screen = NamedCheckBox(
+  always_full_screen_ = NamedCheckBox(
       "CheckBox6", QStringLiteral("Always Full Screen Mode for Reading Table"), false, window);
-  remember_position =
+  remember_position_ =
       NamedCheckBox("CheckBox7", QStringLiteral("Remember position of the window"), false, window);
-  reset_window = NamedButton("Button1", QStringLiteral("Reset to Default"), window);
-  column->addWidget(always_full_screen);
-  column->addWidget(remember_position);
-  column->addWidget(reset_window, 0, Qt::AlignLeft);
+  reset_window_ = NamedButton("Button1", QStringLiteral("Reset to Default"), window);
+  column->addWidget(always_full_screen_);
+  column->addWidget(remember_position_);
+  column->addWidget(reset_window_, 0, Qt::AlignLeft);
   column->addStretch(1);
   layout->addWidget(window, 1);
 
   QGroupBox* codepage = NamedGroupBox("GroupBox17", QStringLiteral("Codepage Settings"), page);
   QVBoxLayout* right = Column(codepage);
-  code_page = NamedComboBox("CBCodePage", codepage);
-  code_page->setEditable(false);  // only its own items
-  code_page->addItems({QStringLiteral("iso-8859-1"), QStringLiteral("UTF-8"),
-                       QStringLiteral("windows-1251"), QStringLiteral("koi8-r"),
-                       QStringLiteral("iso-8859-2"), QStringLiteral("windows-1250")});
-  code_page->setCurrentIndex(0);
-  NameAfter(code_page, {codepage});
-  right->addWidget(code_page);
+  code_page_ = NamedComboBox("CBCodePage", codepage);
+  code_page_->setEditable(false);  // only its own items
+  code_page_->addItems({QStringLiteral("iso-8859-1"), QStringLiteral("UTF-8"),
+                        QStringLiteral("windows-1251"), QStringLiteral("koi8-r"),
+                        QStringLiteral("iso-8859-2"), QStringLiteral("windows-1250")});
+  code_page_->setCurrentIndex(0);
+  NameAfter(code_page_, {codepage});
+  right->addWidget(code_page_);
   QLabel* note_label = NamedLabel("Label61", QStringLiteral("NOTE:"), codepage);
   right->addWidget(note_label);
   auto* note = new QPlainTextEdit(codepage);
@@ -253,6 +263,215 @@ QWidget* PreferencesPage::BuildWindowsSettings() {
   right->addWidget(note, 1);
   layout->addWidget(codepage, 1);
   return page;
+}
+
+}  // namespace sibylon
+
+namespace sibylon {
+namespace {
+
+void SelectRowQuietly(QListWidget* list, int row) {
+  const QSignalBlocker quiet(list);
+  list->clearSelection();
+  list->setCurrentRow(row);
+}
+
+}  // namespace
+
+PageOptions PreferencesPage::GatherPageOptions() const {
+  PageOptions options;
+  options.name = add_name_->isChecked();
+  options.date = add_date_->isChecked();
+  options.question = add_question_->isChecked();
+  options.numbers = show_numbers_->isChecked();
+  options.titles = show_titles_->isChecked();
+  options.frames = show_frames_->isChecked();
+  options.meanings = show_meanings_->isChecked();
+  options.reading = show_reading_->isChecked();
+  options.blank_on = blank_label_on_->isChecked();
+  options.blank_text = ToBytes(blank_label_->text());
+  options.normal_on = normal_label_on_->isChecked();
+  options.normal_text = ToBytes(normal_label_->text());
+  options.reversed_on = reversed_label_on_->isChecked();
+  options.reversed_text = ToBytes(reversed_label_->text());
+  options.code_page = CodePage();
+  return options;
+}
+
+std::string PreferencesPage::FileNameTemplate() const {
+  return ToBytes(file_name_template_->text());
+}
+
+std::string PreferencesPage::DatePattern() const { return ToBytes(date_format_->currentText()); }
+
+void PreferencesPage::SetFileNamePreview(const std::string& name) {
+  file_name_preview_->setText(ToQString(name));
+}
+
+QString PreferencesPage::FileNamePreview() const { return file_name_preview_->text(); }
+
+void PreferencesPage::RestoreDefaultFileName() {
+  date_format_->setCurrentIndex(0);
+  file_name_template_->setText(QString::fromLatin1(kRestoredFileNameTemplate));
+}
+
+std::string PreferencesPage::CodePage() const { return ToBytes(code_page_->currentText()); }
+
+bool PreferencesPage::ShowFrames() const { return show_frames_->isChecked(); }
+
+bool PreferencesPage::AlwaysFullScreen() const { return always_full_screen_->isChecked(); }
+
+void PreferencesPage::ForgetPosition() { remember_position_->setChecked(false); }
+
+void PreferencesPage::SetDescriptionSets(const std::vector<std::string>& names) {
+  description_sets_->clear();
+  for (const std::string& name : names) description_sets_->addItem(ToQString(name));
+}
+
+std::optional<std::string> PreferencesPage::SelectedDescriptionSet() const {
+  const auto sets = description_sets_->selectedItems();
+  if (sets.isEmpty()) return std::nullopt;
+  return ToBytes(sets.first()->text());
+}
+
+void PreferencesPage::AdjustDeckChoice(int count) {
+  const bool other_chosen = minor_only_->isChecked() || all_cards_->isChecked();
+  if (count > 22) {
+    if (!other_chosen) all_cards_->setChecked(true);
+    major_only_->setEnabled(false);
+  } else {
+    major_only_->setEnabled(true);
+    if (!other_chosen) major_only_->setChecked(true);
+  }
+}
+
+bool PreferencesPage::ApplyFlag(SettingsLine line, bool on) {
+  QCheckBox* box = nullptr;
+  switch (line) {
+    case kBlankCardsLine:
+      box = blank_cards_;
+      break;
+    case kAddDateLine:
+      box = add_date_;
+      break;
+    case kRepeatLine:
+      box = repeat_cards_;
+      break;
+    case kReversedLine:
+      box = reversed_cards_;
+      break;
+    case kBlankLabelOnLine:
+      box = blank_label_on_;
+      break;
+    case kNormalLabelOnLine:
+      box = normal_label_on_;
+      break;
+    case kReversedLabelOnLine:
+      box = reversed_label_on_;
+      break;
+    case kFullScreenLine:
+      box = always_full_screen_;
+      break;
+    case kRememberPositionLine:
+      box = remember_position_;
+      break;
+    case kShowTitlesLine:
+      box = show_titles_;
+      break;
+    case kShowNumbersLine:
+      box = show_numbers_;
+      break;
+    case kShowMeaningsLine:
+      box = show_meanings_;
+      break;
+    case kAddNameLine:
+      box = add_name_;
+      break;
+    case kAddQuestionLine:
+      box = add_question_;
+      break;
+    case kShowFramesLine:
+      box = show_frames_;
+      break;
+    case kShowReadingLine:
+      box = show_reading_;
+      break;
+    default:
+      return false;
+  }
+  box->setChecked(on);
+  return true;
+}
+
+bool PreferencesPage::ApplyText(SettingsLine line, const std::string& text) {
+  QLineEdit* edit = line == kFileNameTemplateLine ? file_name_template_
+                    : line == kBlankLabelLine     ? blank_label_
+                    : line == kNormalLabelLine    ? normal_label_
+                    : line == kReversedLabelLine  ? reversed_label_
+                    : line == kBlankCountLine     ? blank_count_
+                                                  : nullptr;
+  if (!edit) return false;
+  edit->setText(ToQString(text));
+  return true;
+}
+
+bool PreferencesPage::ApplyIndex(SettingsLine line, int index) {
+  if (line == kCodePageLine || line == kDateFormatLine) {
+    QComboBox* box = line == kCodePageLine ? code_page_ : date_format_;
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    return true;
+  }
+  if (line == kPreferencesPageLine) {
+    if (index >= 0 && index < sub_pages_->count()) sub_pages_->setCurrentIndex(index);
+    return true;
+  }
+  return false;
+}
+
+void PreferencesPage::SelectDescriptionSet(const std::string& name) {
+  const QString wanted = ToQString(name);
+  for (int row = 0; row < description_sets_->count(); ++row) {
+    if (description_sets_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+      SelectRowQuietly(description_sets_, row);
+      return;
+    }
+  }
+  SelectRowQuietly(description_sets_, -1);
+}
+
+void PreferencesPage::SetDeckPart(const std::string& choice) {
+  (choice == "22" ? major_only_ : choice == "56" ? minor_only_ : all_cards_)->setChecked(true);
+}
+
+void PreferencesPage::GatherSettings(SettingsValues& v) const {
+  const auto set = SelectedDescriptionSet();
+  if (!set) throw ListIndexOutOfBounds(-1);
+  v.description_set = *set;
+  v.deck_part = major_only_->isChecked() ? "22" : minor_only_->isChecked() ? "56" : "78";
+  v.blank_cards = blank_cards_->isChecked();
+  v.add_date = add_date_->isChecked();
+  v.repeat = repeat_cards_->isChecked();
+  v.file_name_template = FileNameTemplate();
+  v.reversed = reversed_cards_->isChecked();
+  v.blank_label_on = blank_label_on_->isChecked();
+  v.blank_label = ToBytes(blank_label_->text());
+  v.normal_label_on = normal_label_on_->isChecked();
+  v.normal_label = ToBytes(normal_label_->text());
+  v.reversed_label_on = reversed_label_on_->isChecked();
+  v.reversed_label = ToBytes(reversed_label_->text());
+  v.blank_count = ToBytes(blank_count_->text());
+  v.full_screen = always_full_screen_->isChecked();
+  v.remember_position = remember_position_->isChecked();
+  v.show_titles = show_titles_->isChecked();
+  v.show_numbers = show_numbers_->isChecked();
+  v.code_page = code_page_->currentIndex();
+  v.show_meanings = show_meanings_->isChecked();
+  v.date_format = date_format_->currentIndex();
+  v.add_name = add_name_->isChecked();
+  v.add_question = add_question_->isChecked();
+  v.show_frames = show_frames_->isChecked();
+  v.show_reading = show_reading_->isChecked();
+  v.preferences_page = sub_pages_->currentIndex();
 }
 
 }  // namespace sibylon
