@@ -71,32 +71,32 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void BringToFront();
 
   // New Spread page
-  void ButtonShuffleClick();
-  void ButtonDealClick();
-  void Button2Click();
-  void Button7Click();
-  void ListBox3Click();
+  void ButtonShuffleClick();  // "Shuffle": a new shuffle, counted
+  void ButtonDealClick();     // "Deal": the reading of the latest shuffle
+  void Button2Click();        // "Shuffle and Deal"
+  void Button7Click();        // "XA ->Shuffle" (SYS): a shuffle that is not counted
+  void ListBox3Click();       // a spread chosen: its preview, the buttons, the deck choice
 
   // Card titles
-  void Action1Execute();
-  void Action2Execute();
-  void Button3Click();
+  void Action1Execute();  // loads the chosen title set into the editor's fields
+  void Action2Execute();  // composes the card titles from the fields
+  void Button3Click();    // "Save Current Set as Custom"
 
   // Reading page and reading file names
-  void ButtonFSVClick();
-  void ButtonNSVClick();
-  void ButtonReturnNSClick();
-  void PreviewFileName();
-  void ActionDFNExecute();
+  void ButtonFSVClick();       // "Full Screen"
+  void ButtonNSVClick();       // "Restore Window"
+  void ButtonReturnNSClick();  // "New Spread" in full screen: back to the window and that page
+  void PreviewFileName();      // the preview of the file name the template gives now
+  void ActionDFNExecute();     // "Restore Default": the restored template and first date pattern
 
   // Preferences
-  void Button1Click();
+  void Button1Click();  // "Reset to Default": the window centred, no position remembered
 
   // Database page
-  void Button4Click();
-  void Button8Click();
-  void Button9Click();
-  void Button11Click();
+  void Button4Click();   // "Save to Database" (Reading page)
+  void Button8Click();   // "Load"
+  void Button9Click();   // "Delete"
+  void Button11Click();  // "Remove All"
 
   // Card Decks page: writes and shows the view of the selected deck.
   void Action3CardDeckExecute();

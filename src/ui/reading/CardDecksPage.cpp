@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "ui/htmlview/HtmlView.h"
+#include "ui/widgets/ListSelection.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
 
@@ -40,16 +41,7 @@ void CardDecksPage::SetDecks(const std::vector<std::string>& decks) {
 }
 
 void CardDecksPage::SelectDeck(const std::string& name) {
-  const QSignalBlocker quiet(decks_);
-  decks_->clearSelection();
-  decks_->setCurrentRow(-1);
-  const QString wanted = ToQString(name);
-  for (int row = 0; row < decks_->count(); ++row) {
-    if (decks_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-      decks_->setCurrentRow(row);
-      return;
-    }
-  }
+  SelectWithoutCase(decks_, ToQString(name));
 }
 
 void CardDecksPage::ShowDeckView(const std::string& path) { view_->Navigate(path); }

@@ -16,6 +16,7 @@
 #include "base/AppError.h"
 #include "database/ReadingFileName.h"
 #include "srml/DateTimeFormat.h"
+#include "ui/widgets/ListSelection.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
 
@@ -268,15 +269,6 @@ QWidget* PreferencesPage::BuildWindowsSettings() {
 }  // namespace sibylon
 
 namespace sibylon {
-namespace {
-
-void SelectRowQuietly(QListWidget* list, int row) {
-  const QSignalBlocker quiet(list);
-  list->clearSelection();
-  list->setCurrentRow(row);
-}
-
-}  // namespace
 
 PageOptions PreferencesPage::GatherPageOptions() const {
   PageOptions options;
@@ -429,14 +421,7 @@ bool PreferencesPage::ApplyIndex(SettingsLine line, int index) {
 }
 
 void PreferencesPage::SelectDescriptionSet(const std::string& name) {
-  const QString wanted = ToQString(name);
-  for (int row = 0; row < description_sets_->count(); ++row) {
-    if (description_sets_->item(row)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-      SelectRowQuietly(description_sets_, row);
-      return;
-    }
-  }
-  SelectRowQuietly(description_sets_, -1);
+  SelectWithoutCase(description_sets_, ToQString(name));
 }
 
 void PreferencesPage::SetDeckPart(const std::string& choice) {
