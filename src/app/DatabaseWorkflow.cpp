@@ -61,12 +61,14 @@ void MainWindow::Button4Click() {
 }
 
 void MainWindow::Button8Click() {
-  const auto entry = database_page_->SelectedEntry();
-  if (!entry) return;
+  if (const auto entry = database_page_->SelectedEntry()) LoadReading(*entry);
+}
+
+void MainWindow::LoadReading(const std::string& entry) {
   // A load that fails anywhere keeps the reading that is held and shown (ReadingSession).
-  session_.Load(ReadingFile(DatabaseFolder(), *entry), SelectedDeckFolder("//"),
+  session_.Load(ReadingFile(DatabaseFolder(), entry), SelectedDeckFolder("//"),
                 GatherPageSettings());
-  ShowReading(ToQString(*entry));
+  ShowReading(ToQString(entry));
 }
 
 void MainWindow::Button9Click() {

@@ -16,6 +16,7 @@
 #include "base/TempFileName.h"
 #include "ui/about/AboutPage.h"
 #include "ui/database/DatabasePage.h"
+#include "ui/database/JournalPage.h"
 #include "ui/deck/NewSpreadPage.h"
 #include "ui/editors/DescriptionsEditorPage.h"
 #include "ui/editors/SpreadEditorPage.h"
@@ -25,6 +26,7 @@
 #include "ui/reading/ReadingPage.h"
 #include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/PreferencesPage.h"
+#include "ui/widgets/CompactTabs.h"
 #include "ui/widgets/EnterClicksButtons.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/ImageList.h"
@@ -88,6 +90,9 @@ void MainWindow::BuildPages() {
   page_control_->addTab(reading_page_, ImageListIcon(8), QStringLiteral("Reading"));
   database_page_ = new DatabasePage;
   page_control_->addTab(database_page_, ImageListIcon(26), QStringLiteral("Database"));
+  journal_page_ = new JournalPage(app_.Path(kDatabaseFolder), [this] { return session_.Titles(); });
+  page_control_->addTab(journal_page_, ImageListIcon(27), QStringLiteral("Journal"));
+  OnUserAction(journal_page_, &JournalPage::ReadingChosen, this, &MainWindow::LoadReading);
 
   QWidget* sys = NamedPage("TabSheet6");
   NamedButton("Button7", QStringLiteral("XA ->Shuffle"), sys)->move(8, 8);
@@ -118,6 +123,10 @@ void MainWindow::BuildPages() {
 
   about_page_ = new AboutPage(ToQString(app_.Path("guide/user-guide.html")));
   page_control_->addTab(about_page_, ImageListIcon(0), QStringLiteral("About Program"));
+  // Eight tabs (with the journal) fit the fixed width only with less space beside the captions.
+  auto* compact = new CompactTabs;
+  compact->setParent(page_control_);
+  page_control_->tabBar()->setStyle(compact);
   OnUserAction(about_page_, &AboutPage::AboutBoxRequested, this,
                [this] { SplashWindow::ShowAboutBox(this); });
 

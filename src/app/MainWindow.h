@@ -21,6 +21,7 @@ namespace sibylon {
 class AboutPage;
 class CardDecksPage;
 class DatabasePage;
+class JournalPage;
 class DescriptionsEditorPage;
 class NewSpreadPage;
 class PreferencesPage;
@@ -41,7 +42,17 @@ class MainWindow : public QMainWindow, private SettingsTarget {
       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
   // Page indexes of PageControl1, in tab order.
-  enum Page { kNewSpread, kReading, kDatabase, kSys, kCardDecks, kPreferences, kEditors, kAbout };
+  enum Page {
+    kNewSpread,
+    kReading,
+    kDatabase,
+    kJournal,
+    kSys,
+    kCardDecks,
+    kPreferences,
+    kEditors,
+    kAbout
+  };
 
   // Builds the window and runs the start-up sequence on `app`.
   explicit MainWindow(AppFolder app, QWidget* parent = nullptr);
@@ -97,6 +108,8 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void Button8Click();   // "Load"
   void Button9Click();   // "Delete"
   void Button11Click();  // "Remove All"
+  // Loads and shows the stored reading of a Database entry, as "Load" does.
+  void LoadReading(const std::string& entry);
 
   // Card Decks page: writes and shows the view of the selected deck.
   void Action3CardDeckExecute();
@@ -163,6 +176,7 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   NewSpreadPage* new_spread_ = nullptr;
   ReadingPage* reading_page_ = nullptr;
   DatabasePage* database_page_ = nullptr;
+  JournalPage* journal_page_ = nullptr;
   CardDecksPage* card_decks_ = nullptr;
   PreferencesPage* preferences_ = nullptr;
   TitlesEditorPage* titles_editor_ = nullptr;

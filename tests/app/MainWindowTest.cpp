@@ -42,26 +42,26 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
     QList<int> forward, backward, wheeled;
-    for (int step = 0; step < 8; ++step) {
+    for (int step = 0; step < 9; ++step) {
       QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier);
       forward << pages->currentIndex();
     }
-    for (int step = 0; step < 8; ++step) {
+    for (int step = 0; step < 9; ++step) {
       QTest::keyClick(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
       backward << pages->currentIndex();
     }
     pages->setCurrentIndex(0);
     QTabBar* bar = pages->tabBar();
-    for (int step = 0; step < 7; ++step) {
+    for (int step = 0; step < 8; ++step) {
       const QPointF at = bar->tabRect(pages->currentIndex()).center();
       QWheelEvent wheel(at, bar->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                         Qt::NoScrollPhase, false);
       QApplication::sendEvent(bar, &wheel);
       wheeled << pages->currentIndex();
     }
-    QCOMPARE(forward, (QList<int>{2, 4, 5, 6, 7, 0, 2, 4}));
-    QCOMPARE(backward, (QList<int>{2, 0, 7, 6, 5, 4, 2, 0}));
-    QCOMPARE(wheeled, (QList<int>{2, 4, 5, 6, 7, 7, 7}));
+    QCOMPARE(forward, (QList<int>{2, 3, 5, 6, 7, 8, 0, 2, 3}));
+    QCOMPARE(backward, (QList<int>{2, 0, 8, 7, 6, 5, 3, 2, 0}));
+    QCOMPARE(wheeled, (QList<int>{2, 3, 5, 6, 7, 8, 8, 8}));
 
     // Once a reading exists its page is one of them.
     QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
@@ -85,16 +85,18 @@ class MainWindowTest : public QObject {
 
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
     QVERIFY(pages);
-    const QStringList names = {"TabSheet2", "TabSheet3", "TabSheet4",  "TabSheet6",
-                               "TabSheet9", "TabSheet1", "TabSheet10", "TabSheet5"};
-    const QStringList captions = {"New Spread", "Reading",     "Database", "SYS",
+    // The journal's page follows the Database page.
+    const QStringList names = {"TabSheet2",       "TabSheet3",  "TabSheet4",
+                               "TabSheetJournal", "TabSheet6",  "TabSheet9",
+                               "TabSheet1",       "TabSheet10", "TabSheet5"};
+    const QStringList captions = {"New Spread", "Reading",     "Database", "Journal",      "SYS",
                                   "Card Decks", "Preferences", "Editors",  "About Program"};
-    QCOMPARE(pages->count(), 8);
+    QCOMPARE(pages->count(), 9);
     for (int i = 0; i < pages->count(); ++i) {
       QCOMPARE(pages->widget(i)->objectName(), names[i]);
       QCOMPARE(pages->tabText(i), captions[i]);
       QVERIFY(!pages->tabIcon(i).isNull());
-      QCOMPARE(pages->isTabVisible(i), i != 1 && i != 3);
+      QCOMPARE(pages->isTabVisible(i), i != MainWindow::kReading && i != MainWindow::kSys);
     }
     QCOMPARE(pages->currentIndex(), 0);
 

@@ -33,6 +33,7 @@ const Caption kCaptions[] = {
     {"TabSheet2", "Новый расклад"},
     {"TabSheet3", "Расклад"},
     {"TabSheet4", "База данных"},
+    {"TabSheetJournal", "Журнал"},
     {"TabSheet9", "Колоды"},
     {"TabSheet1", "Настройки"},
     {"TabSheet10", "Редакторы"},

@@ -105,6 +105,20 @@ void Draw(QPainter& p, int index) {
       p.setBrush(QColor("#a8dca8"));
       p.drawEllipse(QRectF(3, 2, 10, 4));
       break;
+    case 27:  // journal: an open book with a bookmark
+      p.setPen(QPen(QColor("#5a3a1a"), 1));
+      p.setBrush(QColor("#fdf6e3"));
+      p.drawPolygon(QPolygonF({{1, 4}, {8, 5}, {8, 14}, {1, 13}}));
+      p.drawPolygon(QPolygonF({{15, 4}, {8, 5}, {8, 14}, {15, 13}}));
+      p.setPen(QPen(QColor("#b08a5a"), 0.8));
+      for (double y : {7.0, 9.0, 11.0}) {
+        p.drawLine(QPointF(2.5, y), QPointF(6.5, y + 0.5));
+        p.drawLine(QPointF(9.5, y + 0.5), QPointF(13.5, y));
+      }
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor("#c0392b"));
+      p.drawPolygon(QPolygonF({{11, 1}, {13, 1}, {13, 6}, {12, 5}, {11, 6}}));
+      break;
     case 41:  // new spread: a card with a star
       DrawCard(p, QRectF(3.5, 1.5, 9, 13), QColor("#fdf6e3"));
       DrawStar(p, QPointF(8, 8), 4, 1.7, QColor("#e0a800"));
