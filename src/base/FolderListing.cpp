@@ -49,10 +49,13 @@ std::vector<std::string> ListSubfolders(const std::string& folder) {
 }
 
 bool LessWithoutCase(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) <
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  // ASCII letters only: the names are UTF-8, whose other bytes have no case of their own.
+  const auto lower = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? byte + 32 : byte;
+  };
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [&](char x, char y) { return lower(x) < lower(y); });
 }
 
 void SortWithoutCase(std::vector<std::string>& names) {

@@ -1,6 +1,8 @@
 #include "database/Journal.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -9,7 +11,9 @@
 
 namespace sibylon {
 
-Journal::Journal(std::string folder) : folder_(std::move(folder)) {}
+Journal::Journal(std::string folder) : folder_(std::move(folder)) {
+  if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+}
 
 bool Journal::Refresh() {
   std::unordered_map<std::string, JournalEntry*> known;
@@ -18,10 +22,12 @@ bool Journal::Refresh() {
   bool changed = false;
   const std::vector<std::string> files = DatabaseFiles(folder_);
   fresh.reserve(files.size());
+  // Each file's state is asked relative to the open folder: no path to resolve again per file.
+  const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   for (const std::string& file : files) {
     struct stat info {};
     const auto found = known.find(file);
-    if (found != known.end() && ::stat((folder_ + file).c_str(), &info) == 0 &&
+    if (found != known.end() && dir >= 0 && ::fstatat(dir, file.c_str(), &info, 0) == 0 &&
         found->second->file_size == static_cast<std::int64_t>(info.st_size) &&
         found->second->file_time_ns ==
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec) {
@@ -31,6 +37,7 @@ bool Journal::Refresh() {
     fresh.push_back(ReadJournalEntry(folder_, file));
     changed = true;
   }
+  if (dir >= 0) ::close(dir);
   if (fresh.size() != entries_.size()) changed = true;
   entries_ = std::move(fresh);
   if (changed) haystacks_stale_ = true;

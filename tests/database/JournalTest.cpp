@@ -40,6 +40,14 @@ Lines Reading(const std::string& person, const std::string& spread, const std::s
   return lines;
 }
 
+// The reading with a CARDS line that is no number.
+Lines BadCount(Lines lines) {
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (lines[i] == "[CARDS]") lines[i + 1] = "abc";
+  }
+  return lines;
+}
+
 std::vector<std::string> Titles() {
   std::vector<std::string> titles(kCardCount);
   for (int card = 0; card < kCardCount; ++card)
@@ -133,6 +141,9 @@ TEST(JournalSearchTest, TheSearchAndTheFiltersFindWhatTheyShould) {
       JournalEntryOf("3.srml",
                      Reading("boris", "Three", "10-02-2009", {{16, "normal"}, {0, "blank"}}), 0),
       JournalEntryOf("notes.txt", {"hello"}, 0),
+      // No reading (its count is no number): found by its file name only.
+      JournalEntryOf("bad.srml",
+                     BadCount(Reading("Zed", "Celtic Cross", "2009-01-05", {{16, "normal"}})), 0),
   };
   std::vector<std::string> haystacks;
   for (const JournalEntry& entry : entries) haystacks.push_back(SearchHaystack(entry, Titles()));
@@ -149,7 +160,9 @@ TEST(JournalSearchTest, TheSearchAndTheFiltersFindWhatTheyShould) {
     JournalQuery query;
     Shown expected;
   } cases[] = {
-      {"nothing asked", JournalQuery(), {0, 1, 2, 3}},
+      {"nothing asked", JournalQuery(), {0, 1, 2, 3, 4}},
+      {"what an unreadable file holds", query([](JournalQuery& q) { q.text = "zed"; }), {}},
+      {"an unreadable file's name", query([](JournalQuery& q) { q.text = "BAD"; }), {4}},
       // 1 by its spread's name, 0 and 2 by the title of card 16
       {"a card title", query([](JournalQuery& q) { q.text = "tower"; }), {0, 1, 2}},
       {"diacritics folded", query([](JournalQuery& q) { q.text = "ELODIE"; }), {0}},
