@@ -15,7 +15,7 @@ Journal::Journal(std::string folder) : folder_(std::move(folder)) {
   if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
 }
 
-bool Journal::Refresh() {
+bool Journal::Refresh(const std::function<void(std::size_t, std::size_t)>& progress) {
   std::unordered_map<std::string, JournalEntry*> known;
   for (JournalEntry& entry : entries_) known.emplace(entry.file, &entry);
   std::vector<JournalEntry> fresh;
@@ -25,6 +25,7 @@ bool Journal::Refresh() {
   // Each file's state is asked relative to the open folder: no path to resolve again per file.
   const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   for (const std::string& file : files) {
+    if (progress && fresh.size() % 256 == 0) progress(fresh.size(), files.size());
     struct stat info {};
     const auto found = known.find(file);
     if (found != known.end() && dir >= 0 && ::fstatat(dir, file.c_str(), &info, 0) == 0 &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -18,7 +19,8 @@ class Journal {
   // Brings the entries up to the folder: new and changed files are read, those gone are dropped,
   // the rest kept as read. The entries are in the Database list's order. Returns whether anything
   // changed. A folder that cannot be listed fails with "Cannot open file".
-  bool Refresh();
+  // `progress`, when given, is told the files looked at so far and their number as it goes.
+  bool Refresh(const std::function<void(std::size_t done, std::size_t total)>& progress = {});
 
   const std::vector<JournalEntry>& Entries() const { return entries_; }
 

@@ -76,6 +76,16 @@ std::string MonthOf(std::int64_t minute) {
   return text;
 }
 
+std::string MinuteText(std::int64_t minute) {
+  const std::time_t seconds = static_cast<std::time_t>(minute) * 60;
+  std::tm utc{};
+  gmtime_r(&seconds, &utc);
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d, %02d-%02d", utc.tm_year + 1900, utc.tm_mon + 1,
+                utc.tm_mday, utc.tm_hour, utc.tm_min);
+  return text;
+}
+
 std::int64_t ParseReadingDate(const std::string& text) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0;
   // "yyyy-mm-dd, hh-nn" and "yyyy-mm-dd"

@@ -44,8 +44,9 @@ struct JournalEntry {
 // A stamp of minutes for a calendar date and time (year, month 1-12, day 1-31, hour, minute);
 // increasing with the date.
 std::int64_t CalendarMinute(int year, int month, int day, int hour, int minute);
-// The year and month of a stamp, as "yyyy-mm".
+// The year and month of a stamp, as "yyyy-mm"; the whole stamp as "yyyy-mm-dd, hh-nn".
 std::string MonthOf(std::int64_t minute);
+std::string MinuteText(std::int64_t minute);
 
 // The minute stamp of a DATETIME text written by any of the date patterns, or -1.
 std::int64_t ParseReadingDate(const std::string& text);

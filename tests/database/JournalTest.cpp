@@ -64,6 +64,7 @@ TEST(JournalEntryTest, TheThreeDatePatternsGiveComparableStamps) {
   EXPECT_EQ(evening - day, 14 * 60 + 7);
   EXPECT_LT(ParseReadingDate("31-12-2007"), day);
   EXPECT_EQ(MonthOf(evening), "2008-06");
+  EXPECT_EQ(MinuteText(evening), "2008-06-05, 14-07");
   for (const char* bad : {"", "2008-13-05", "2008-06-05, 24-00", "5-6-2008", "2008-06-05 14-07",
                           "yesterday", "2008-06-05, 14-07x"}) {
     EXPECT_EQ(ParseReadingDate(bad), -1) << bad;

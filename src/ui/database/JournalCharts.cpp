@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QHorizontalBarSeries>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -23,12 +24,24 @@ QChartView* NewChartView(const char* name, const QString& title, QWidget* parent
   return view;
 }
 
-// A bar chart of one or two sets over `categories`.
+// Ten names beside their bars need the chart's whole height.
+bool LongList(const QStringList& categories) { return categories.size() > 5; }
+
+// A bar chart of one or two sets over `categories`; `across` lays the bars across, so that long
+// category names stand beside them.
 QChart* BarChart(const QString& title, const QStringList& categories,
-                 const std::vector<std::pair<QString, QList<qreal>>>& sets) {
+                 const std::vector<std::pair<QString, QList<qreal>>>& sets, bool across = false,
+                 bool labels = true) {
   auto* chart = new QChart;
   chart->setTitle(title);
-  auto* series = new QBarSeries;
+  QFont small = chart->titleFont();
+  small.setPointSizeF(7);
+  QFont heading = small;
+  heading.setPointSizeF(8);
+  heading.setBold(true);
+  chart->setTitleFont(heading);
+  QAbstractBarSeries* series = across ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
+                                      : static_cast<QAbstractBarSeries*>(new QBarSeries);
   qreal highest = 1;
   for (const auto& [name, values] : sets) {
     auto* set = new QBarSet(name);
@@ -37,18 +50,24 @@ QChart* BarChart(const QString& title, const QStringList& categories,
     for (const qreal value : values) highest = std::max(highest, value);
   }
   chart->addSeries(series);
-  auto* x = new QBarCategoryAxis;
-  x->append(categories);
-  x->setLabelsAngle(categories.size() > 6 ? -60 : 0);
-  chart->addAxis(x, Qt::AlignBottom);
-  series->attachAxis(x);
-  auto* y = new QValueAxis;
-  y->setRange(0, highest * 1.1);
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(y);
-  chart->legend()->setVisible(sets.size() > 1);
+  auto* names = new QBarCategoryAxis;
+  names->append(categories);
+  names->setLabelsFont(small);
+  names->setLabelsVisible(labels);
+  auto* values = new QValueAxis;
+  values->setRange(0, highest * 1.1);
+  values->setLabelFormat(QStringLiteral("%.0f"));
+  values->setLabelsFont(small);
+  values->setTickCount(4);
+  chart->addAxis(names, across ? Qt::AlignLeft : Qt::AlignBottom);
+  chart->addAxis(values, across ? Qt::AlignBottom : Qt::AlignLeft);
+  series->attachAxis(names);
+  series->attachAxis(values);
+  // Both two-set charts show "Fell" and "By chance" in the same colours: one legend, beside the
+  // suits, leaves the cards' chart the height its ten names need.
+  chart->legend()->setVisible(sets.size() > 1 && !LongList(categories));
   chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setFont(small);
   chart->setMargins(QMargins(2, 2, 2, 2));
   return chart;
 }
@@ -92,9 +111,11 @@ JournalCharts::JournalCharts(QWidget* parent) : QWidget(parent) {
 
 void JournalCharts::Show(const JournalStatistics& statistics,
                          const std::vector<std::string>& titles) {
+  // The most returned card on top.
   QStringList cards;
   QList<qreal> fell, chance;
-  for (const ReturningCard& card : statistics.most_returned) {
+  for (auto it = statistics.most_returned.rbegin(); it != statistics.most_returned.rend(); ++it) {
+    const ReturningCard& card = *it;
     const auto at = static_cast<std::size_t>(card.card);
     cards << (at < titles.size() ? ToQString(titles[at]) : QString::number(card.card));
     fell << card.count;
@@ -102,7 +123,7 @@ void JournalCharts::Show(const JournalStatistics& statistics,
   }
   Replace(top_cards_,
           BarChart(QStringLiteral("Cards that returned most"), cards,
-                   {{QStringLiteral("Fell"), fell}, {QStringLiteral("By chance"), chance}}));
+                   {{QStringLiteral("Fell"), fell}, {QStringLiteral("By chance"), chance}}, true));
   QStringList groups;
   QList<qreal> counted, expected;
   for (const GroupShare& share : statistics.groups) {
@@ -110,17 +131,22 @@ void JournalCharts::Show(const JournalStatistics& statistics,
     counted << share.count;
     expected << share.expected;
   }
-  Replace(groups_,
-          BarChart(QStringLiteral("Major cards and suits"), groups,
-                   {{QStringLiteral("Fell"), counted}, {QStringLiteral("By chance"), expected}}));
+  Replace(
+      groups_,
+      BarChart(QStringLiteral("Major cards and suits"), groups,
+               {{QStringLiteral("Fell"), counted}, {QStringLiteral("By chance"), expected}}, true));
   QStringList months;
   QList<qreal> readings;
   for (const auto& [month, count] : statistics.readings_per_month) {
     months << ToQString(month);
     readings << count;
   }
-  Replace(months_, BarChart(QStringLiteral("Readings per month"), months,
-                            {{QStringLiteral("Readings"), readings}}));
+  // Many months leave no room for their names: the title gives the first and the last.
+  // Many months leave no room for their names; the summary above gives the first and the last.
+  const bool named = months.size() <= 6;
+  QChart* by_month = BarChart(QStringLiteral("Readings per month"), months,
+                              {{QStringLiteral("Readings"), readings}}, false, named);
+  Replace(months_, by_month);
 }
 
 }  // namespace sibylon

@@ -34,7 +34,10 @@ int JournalModel::columnCount(const QModelIndex& parent) const {
 QString JournalModel::CellText(const JournalEntry& entry, int column) const {
   switch (column) {
     case kDate:
-      return ToQString(entry.date_text);
+      // Where the reading's own date cannot be read, the file's time stands in, marked.
+      return entry.minute_from_file
+                 ? QStringLiteral("(%1)").arg(ToQString(MinuteText(entry.minute)))
+                 : ToQString(entry.date_text);
     case kPerson:
       return ToQString(entry.person);
     case kSpread:

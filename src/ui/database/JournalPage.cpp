@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -138,7 +139,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   statistics_layout->addWidget(summary_);
   charts_ = new JournalCharts(statistics);
   charts_->setObjectName(QStringLiteral("JournalCharts"));
-  statistics_layout->addWidget(charts_, 3);
+  statistics_layout->addWidget(charts_, 4);
   statistics_ = new QTableWidget(0, 3, statistics);
   statistics_->setObjectName(QStringLiteral("JournalStatisticsTable"));
   statistics_->setAccessibleName(QStringLiteral("Statistics table"));
@@ -149,7 +150,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   statistics_->horizontalHeader()->setStretchLastSection(true);
   statistics_->setColumnWidth(0, 260);
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  statistics_layout->addWidget(statistics_, 2);
+  statistics_layout->addWidget(statistics_, 1);
   views_->addTab(statistics, QStringLiteral("Statistics"));
   layout->addWidget(views_, 1);
 
@@ -186,7 +187,18 @@ bool JournalPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void JournalPage::Refresh() {
-  const bool changed = journal_.Refresh();
+  // Reading a large folder for the first time takes a moment: the user sees how far it got.
+  QProgressDialog progress(QStringLiteral("Reading the journal..."), QString(), 0, 0, this);
+  progress.setObjectName(QStringLiteral("JournalProgress"));
+  progress.setWindowTitle(QStringLiteral("Journal"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);
+  progress.setCancelButton(nullptr);
+  const bool changed = journal_.Refresh([&](std::size_t done, std::size_t total) {
+    progress.setMaximum(static_cast<int>(total));
+    progress.setValue(static_cast<int>(done));
+  });
+  progress.reset();
   if (changed || person_->count() == 0) FillFilterChoices();
   Apply();
 }
@@ -238,9 +250,14 @@ void JournalPage::Apply() {
   model_->Show(&journal_.Entries(), titles, shown);
 
   const JournalStatistics stats = ComputeJournalStatistics(journal_.Entries(), shown);
-  QString summary = QStringLiteral("Readings: %1. Cards fallen reversed: %2%.")
-                        .arg(stats.readings)
-                        .arg(QString::number(stats.reversed_share * 100, 'f', 0));
+  QString summary = QStringLiteral("Readings: %1").arg(stats.readings);
+  if (!stats.readings_per_month.empty()) {
+    summary += QStringLiteral(" (%1 to %2)")
+                   .arg(ToQString(stats.readings_per_month.front().first),
+                        ToQString(stats.readings_per_month.back().first));
+  }
+  summary += QStringLiteral(". Cards fallen reversed: %1%.")
+                 .arg(QString::number(stats.reversed_share * 100, 'f', 0));
   if (stats.blanks > 0) summary += QStringLiteral(" Blank cards: %1.").arg(stats.blanks);
   if (stats.skipped > 0) {
     summary += QStringLiteral(" Files that are no readings, skipped: %1.").arg(stats.skipped);
