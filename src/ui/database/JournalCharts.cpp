@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/widgets/TextCodec.h"
+#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 namespace {
@@ -83,27 +84,28 @@ void Replace(QChartView* view, QChart* chart) {
 QString GroupName(CardGroup group) {
   switch (group) {
     case CardGroup::kMajor:
-      return QStringLiteral("Major");
+      return Tr("Major", "Старшие");
     case CardGroup::kWands:
-      return QStringLiteral("Wands");
+      return Tr("Wands", "Жезлы");
     case CardGroup::kCups:
-      return QStringLiteral("Cups");
+      return Tr("Cups", "Кубки");
     case CardGroup::kSwords:
-      return QStringLiteral("Swords");
+      return Tr("Swords", "Мечи");
     case CardGroup::kCoins:
-      return QStringLiteral("Coins");
+      return Tr("Coins", "Пентакли");
     default:
-      return QStringLiteral("Blank");
+      return Tr("Blank", "Пустая");
   }
 }
 
 JournalCharts::JournalCharts(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
-  top_cards_ =
-      NewChartView("JournalTopCardsChart", QStringLiteral("Cards that returned most"), this);
-  groups_ = NewChartView("JournalGroupsChart", QStringLiteral("Major cards and suits"), this);
-  months_ = NewChartView("JournalMonthsChart", QStringLiteral("Readings per month"), this);
+  top_cards_ = NewChartView("JournalTopCardsChart",
+                            Tr("Cards that returned most", "Чаще всего выпадали"), this);
+  groups_ = NewChartView("JournalGroupsChart",
+                         Tr("Major cards and suits", "Старшие арканы и масти"), this);
+  months_ = NewChartView("JournalMonthsChart", Tr("Readings per month", "Раскладов в месяц"), this);
   row->addWidget(top_cards_, 3);
   row->addWidget(groups_, 2);
   row->addWidget(months_, 2);
@@ -122,8 +124,8 @@ void JournalCharts::Show(const JournalStatistics& statistics,
     chance << card.expected;
   }
   Replace(top_cards_,
-          BarChart(QStringLiteral("Cards that returned most"), cards,
-                   {{QStringLiteral("Fell"), fell}, {QStringLiteral("By chance"), chance}}, true));
+          BarChart(Tr("Cards that returned most", "Чаще всего выпадали"), cards,
+                   {{Tr("Fell", "Выпало"), fell}, {Tr("By chance", "Случайно"), chance}}, true));
   QStringList groups;
   QList<qreal> counted, expected;
   for (const GroupShare& share : statistics.groups) {
@@ -133,8 +135,8 @@ void JournalCharts::Show(const JournalStatistics& statistics,
   }
   Replace(
       groups_,
-      BarChart(QStringLiteral("Major cards and suits"), groups,
-               {{QStringLiteral("Fell"), counted}, {QStringLiteral("By chance"), expected}}, true));
+      BarChart(Tr("Major cards and suits", "Старшие арканы и масти"), groups,
+               {{Tr("Fell", "Выпало"), counted}, {Tr("By chance", "Случайно"), expected}}, true));
   QStringList months;
   QList<qreal> readings;
   for (const auto& [month, count] : statistics.readings_per_month) {
@@ -144,8 +146,8 @@ void JournalCharts::Show(const JournalStatistics& statistics,
   // Many months leave no room for their names: the title gives the first and the last.
   // Many months leave no room for their names; the summary above gives the first and the last.
   const bool named = months.size() <= 6;
-  QChart* by_month = BarChart(QStringLiteral("Readings per month"), months,
-                              {{QStringLiteral("Readings"), readings}}, false, named);
+  QChart* by_month = BarChart(Tr("Readings per month", "Раскладов в месяц"), months,
+                              {{Tr("Readings", "Расклады"), readings}}, false, named);
   Replace(months_, by_month);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/widgets/TextCodec.h"
+#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 
@@ -44,13 +45,13 @@ QString JournalModel::CellText(const JournalEntry& entry, int column) const {
       return ToQString(entry.spread);
     case kQuestion:
       return entry.readable ? ToQString(entry.question)
-                            : QStringLiteral("unreadable: %1").arg(ToQString(entry.problem));
+                            : Tr("unreadable: %1", "не читается: %1").arg(ToQString(entry.problem));
     case kCards: {
       QStringList cards;
       for (const FallenCard& card : entry.cards) {
         const auto at = static_cast<std::size_t>(card.card);
         QString title = at < titles_.size() ? ToQString(titles_[at]) : QString::number(card.card);
-        if (card.orientation == "reversed") title += QStringLiteral(" (reversed)");
+        if (card.orientation == "reversed") title += Tr(" (reversed)", " (перевёрнута)");
         cards << title;
       }
       return cards.join(QStringLiteral(", "));
@@ -73,8 +74,10 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
 
 QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kHeadings[] = {"Date", "Person", "Spread", "Question", "Cards", "File"};
-  return section >= 0 && section < kColumnCount ? QString::fromLatin1(kHeadings[section])
+  static const char* const kHeadings[][2] = {{"Date", "Дата"},      {"Person", "Человек"},
+                                             {"Spread", "Расклад"}, {"Question", "Вопрос"},
+                                             {"Cards", "Карты"},    {"File", "Файл"}};
+  return section >= 0 && section < kColumnCount ? Tr(kHeadings[section][0], kHeadings[section][1])
                                                 : QVariant();
 }
 

@@ -24,6 +24,7 @@
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
+#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 namespace {
@@ -61,33 +62,33 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
 
   auto* filters = new QGridLayout;
   search_ = NamedEdit("JournalSearch", QString(), this);
-  search_->setPlaceholderText(QStringLiteral("Search readings"));
-  search_->setAccessibleName(QStringLiteral("Search readings"));
+  search_->setPlaceholderText(Tr("Search readings", "Поиск раскладов"));
+  search_->setAccessibleName(Tr("Search readings", "Поиск раскладов"));
   search_->setClearButtonEnabled(true);
   filters->addWidget(search_, 0, 0, 1, 3);
-  QPushButton* clear = NamedButton("JournalClear", QStringLiteral("Clear"), this);
+  QPushButton* clear = NamedButton("JournalClear", Tr("Clear", "Сбросить"), this);
   filters->addWidget(clear, 0, 3);
-  person_ = Choice("JournalPerson", QStringLiteral("Person"), this);
-  spread_ = Choice("JournalSpread", QStringLiteral("Spread"), this);
-  card_ = Choice("JournalCard", QStringLiteral("Card"), this);
+  person_ = Choice("JournalPerson", Tr("Person", "Человек"), this);
+  spread_ = Choice("JournalSpread", Tr("Spread", "Расклад"), this);
+  card_ = Choice("JournalCard", Tr("Card", "Карта"), this);
   card_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  orientation_ = Choice("JournalOrientation", QStringLiteral("Orientation"), this);
+  orientation_ = Choice("JournalOrientation", Tr("Orientation", "Положение"), this);
   orientation_->setMinimumContentsLength(6);
-  orientation_->addItem(QStringLiteral("Any way up"), QString());
-  orientation_->addItem(QStringLiteral("Upright"), QStringLiteral("normal"));
-  orientation_->addItem(QStringLiteral("Reversed"), QStringLiteral("reversed"));
+  orientation_->addItem(Tr("Any way up", "Любое положение"), QString());
+  orientation_->addItem(Tr("Upright", "Прямо"), QStringLiteral("normal"));
+  orientation_->addItem(Tr("Reversed", "Перевёрнуто"), QStringLiteral("reversed"));
   filters->addWidget(person_, 1, 0);
   filters->addWidget(spread_, 1, 1);
   filters->addWidget(card_, 1, 2);
   filters->addWidget(orientation_, 1, 3);
   auto* dates = new QHBoxLayout;
-  dates_ = NamedCheckBox("JournalDates", QStringLiteral("From"), false, this);
+  dates_ = NamedCheckBox("JournalDates", Tr("From", "С"), false, this);
   from_ = new QDateEdit(QDate::currentDate().addYears(-1), this);
   from_->setObjectName(QStringLiteral("JournalFrom"));
-  from_->setAccessibleName(QStringLiteral("From"));
+  from_->setAccessibleName(Tr("From", "С"));
   to_ = new QDateEdit(QDate::currentDate(), this);
   to_->setObjectName(QStringLiteral("JournalTo"));
-  to_->setAccessibleName(QStringLiteral("To"));
+  to_->setAccessibleName(Tr("To", "По"));
   for (QDateEdit* edit : {from_, to_}) {
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -96,7 +97,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   }
   dates->addWidget(dates_);
   dates->addWidget(from_);
-  dates->addWidget(NamedLabel("JournalToLabel", QStringLiteral("to"), this));
+  dates->addWidget(NamedLabel("JournalToLabel", Tr("to", "по"), this));
   dates->addWidget(to_);
   dates->addStretch(1);
   filters->addLayout(dates, 2, 0, 1, 4);
@@ -108,7 +109,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   model_ = new JournalModel(this);
   list_ = new QTableView(this);
   list_->setObjectName(QStringLiteral("JournalList"));
-  list_->setAccessibleName(QStringLiteral("Readings"));
+  list_->setAccessibleName(Tr("Readings", "Расклады"));
   list_->setModel(model_);
   list_->setSortingEnabled(true);
   list_->sortByColumn(JournalModel::kDate, Qt::DescendingOrder);
@@ -127,11 +128,11 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
     list_->setColumnWidth(column, width);
   }
   list_->installEventFilter(this);
-  views_->addTab(list_, QStringLiteral("Readings"));
+  views_->addTab(list_, Tr("Readings", "Расклады"));
 
   auto* statistics = new QWidget(this);
   statistics->setObjectName(QStringLiteral("JournalStatistics"));
-  statistics->setAccessibleName(QStringLiteral("Statistics"));
+  statistics->setAccessibleName(Tr("Statistics", "Статистика"));
   auto* statistics_layout = new QVBoxLayout(statistics);
   statistics_layout->setContentsMargins(4, 4, 4, 4);
   summary_ = NamedLabel("JournalSummary", QString(), statistics);
@@ -142,16 +143,16 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   statistics_layout->addWidget(charts_, 4);
   statistics_ = new QTableWidget(0, 3, statistics);
   statistics_->setObjectName(QStringLiteral("JournalStatisticsTable"));
-  statistics_->setAccessibleName(QStringLiteral("Statistics table"));
+  statistics_->setAccessibleName(Tr("Statistics table", "Таблица статистики"));
   statistics_->setHorizontalHeaderLabels(
-      {QStringLiteral("What"), QStringLiteral("Count"), QStringLiteral("By chance")});
+      {Tr("What", "Что"), Tr("Count", "Сколько"), Tr("By chance", "Случайно")});
   statistics_->verticalHeader()->hide();
   statistics_->verticalHeader()->setDefaultSectionSize(20);
   statistics_->horizontalHeader()->setStretchLastSection(true);
   statistics_->setColumnWidth(0, 260);
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   statistics_layout->addWidget(statistics_, 1);
-  views_->addTab(statistics, QStringLiteral("Statistics"));
+  views_->addTab(statistics, Tr("Statistics", "Статистика"));
   layout->addWidget(views_, 1);
 
   OnUserAction(search_, &QLineEdit::textChanged, this, &JournalPage::Apply);
@@ -188,9 +189,9 @@ bool JournalPage::eventFilter(QObject* watched, QEvent* event) {
 
 void JournalPage::Refresh() {
   // Reading a large folder for the first time takes a moment: the user sees how far it got.
-  QProgressDialog progress(QStringLiteral("Reading the journal..."), QString(), 0, 0, this);
+  QProgressDialog progress(Tr("Reading the journal...", "Читаю журнал..."), QString(), 0, 0, this);
   progress.setObjectName(QStringLiteral("JournalProgress"));
-  progress.setWindowTitle(QStringLiteral("Journal"));
+  progress.setWindowTitle(Tr("Journal", "Журнал"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(400);
   progress.setCancelButton(nullptr);
@@ -220,12 +221,12 @@ void JournalPage::FillFilterChoices() {
     const int again = chosen.isEmpty() ? 0 : box->findText(chosen);
     box->setCurrentIndex(again > 0 ? again : 0);
   };
-  refill(person_, QStringLiteral("Everyone"), people);
-  refill(spread_, QStringLiteral("Every spread"), spreads);
+  refill(person_, Tr("Everyone", "Все"), people);
+  refill(spread_, Tr("Every spread", "Все расклады"), spreads);
   const QSignalBlocker quiet(card_);
   const int chosen_card = card_->currentIndex() > 0 ? card_->currentData().toInt() : -1;
   card_->clear();
-  card_->addItem(QStringLiteral("Any card"), -1);
+  card_->addItem(Tr("Any card", "Любая карта"), -1);
   for (int card = 0; card < kCardCount && card < static_cast<int>(titles.size()); ++card) {
     card_->addItem(ToQString(titles[static_cast<std::size_t>(card)]), card);
   }
@@ -250,17 +251,19 @@ void JournalPage::Apply() {
   model_->Show(&journal_.Entries(), titles, shown);
 
   const JournalStatistics stats = ComputeJournalStatistics(journal_.Entries(), shown);
-  QString summary = QStringLiteral("Readings: %1").arg(stats.readings);
+  QString summary = Tr("Readings: %1", "Раскладов: %1").arg(stats.readings);
   if (!stats.readings_per_month.empty()) {
-    summary += QStringLiteral(" (%1 to %2)")
+    summary += Tr(" (%1 to %2)", " (с %1 по %2)")
                    .arg(ToQString(stats.readings_per_month.front().first),
                         ToQString(stats.readings_per_month.back().first));
   }
-  summary += QStringLiteral(". Cards fallen reversed: %1%.")
+  summary += Tr(". Cards fallen reversed: %1%.", ". Перевёрнутых карт: %1%.")
                  .arg(QString::number(stats.reversed_share * 100, 'f', 0));
-  if (stats.blanks > 0) summary += QStringLiteral(" Blank cards: %1.").arg(stats.blanks);
+  if (stats.blanks > 0) summary += Tr(" Blank cards: %1.", " Пустых карт: %1.").arg(stats.blanks);
   if (stats.skipped > 0) {
-    summary += QStringLiteral(" Files that are no readings, skipped: %1.").arg(stats.skipped);
+    summary +=
+        Tr(" Files that are no readings, skipped: %1.", " Файлов не раскладов, пропущено: %1.")
+            .arg(stats.skipped);
   }
   summary_->setText(summary);
   charts_->Show(stats, titles);
@@ -270,7 +273,7 @@ void JournalPage::Apply() {
     const auto at = static_cast<std::size_t>(card.card);
     const QString title = at < titles.size() ? ToQString(titles[at]) : QString::number(card.card);
     AddStatisticsRow(statistics_,
-                     QStringLiteral("%1 (upright %2, reversed %3)")
+                     Tr("%1 (upright %2, reversed %3)", "%1 (прямо %2, перевёрнуто %3)")
                          .arg(title)
                          .arg(stats.upright[at])
                          .arg(stats.reversed[at]),
@@ -281,7 +284,7 @@ void JournalPage::Apply() {
                      QString::number(share.expected, 'f', 2));
   }
   for (const auto& [month, count] : stats.readings_per_month) {
-    AddStatisticsRow(statistics_, QStringLiteral("Readings in %1").arg(ToQString(month)),
+    AddStatisticsRow(statistics_, Tr("Readings in %1", "Раскладов в %1").arg(ToQString(month)),
                      QString::number(count), QString());
   }
 }
