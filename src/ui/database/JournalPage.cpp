@@ -73,7 +73,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   card_ = Choice("JournalCard", Tr("Card", "Карта"), this);
   card_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   orientation_ = Choice("JournalOrientation", Tr("Orientation", "Положение"), this);
-  orientation_->setMinimumContentsLength(6);
+  orientation_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   orientation_->addItem(Tr("Any way up", "Любое положение"), QString());
   orientation_->addItem(Tr("Upright", "Прямо"), QStringLiteral("normal"));
   orientation_->addItem(Tr("Reversed", "Перевёрнуто"), QStringLiteral("reversed"));
