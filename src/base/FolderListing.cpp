@@ -1,6 +1,7 @@
 #include "base/FolderListing.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -22,10 +23,9 @@ std::vector<std::string> ListEntries(const std::string& folder, Keep keep) {
     std::string name = entry->d_name;
     // An unfinished save's temporary file is no document of the folder.
     if (name == "." || name == ".." || IsTempFileName(name)) continue;
+    // Asked relative to the open folder (links followed): no path to build and resolve per name.
     struct stat info;
-    std::string path = folder;
-    if (!path.empty() && path.back() != '/') path += '/';
-    if (stat((path + name).c_str(), &info) != 0) continue;
+    if (fstatat(dirfd(dir), name.c_str(), &info, 0) != 0) continue;
     if (keep(name, info)) names.push_back(std::move(name));
   }
   closedir(dir);
