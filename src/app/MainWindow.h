@@ -67,7 +67,6 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   std::vector<Step> StartupSteps();
 
   // The readings' working state: the latest shuffle, the held reading, its deck folder, the titles.
-  const ReadingSession& Session() const { return session_; }
   const std::vector<std::string>& FortuneList() const { return session_.LatestShuffle().fortune; }
   const Lines& HeldReading() const { return session_.HeldReading(); }
   const CardTitleList& Titles() const { return session_.Titles(); }

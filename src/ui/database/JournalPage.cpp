@@ -200,7 +200,8 @@ void JournalPage::Refresh() {
     progress.setValue(static_cast<int>(done));
   });
   progress.reset();
-  if (changed || person_->count() == 0) FillFilterChoices();
+  // The card choice names the cards by the title list in use, which the titles editor may change.
+  if (changed || person_->count() == 0 || titles_() != filter_titles_) FillFilterChoices();
   Apply();
 }
 
@@ -211,7 +212,7 @@ void JournalPage::FillFilterChoices() {
     if (!entry.person.empty()) people.insert(entry.person);
     if (!entry.spread.empty()) spreads.insert(entry.spread);
   }
-  const std::vector<std::string> titles = titles_();
+  const std::vector<std::string> titles = filter_titles_ = titles_();
   auto refill = [](QComboBox* box, const QString& all, const auto& items) {
     const QSignalBlocker quiet(box);
     const QString chosen = box->currentIndex() > 0 ? box->currentText() : QString();

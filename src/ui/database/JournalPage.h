@@ -51,6 +51,7 @@ class JournalPage : public QWidget {
 
   Journal journal_;
   std::function<std::vector<std::string>()> titles_;
+  std::vector<std::string> filter_titles_;  // the titles the card choice was filled with
   JournalModel* model_ = nullptr;
   QLineEdit* search_ = nullptr;         // JournalSearch
   QComboBox* person_ = nullptr;         // JournalPerson

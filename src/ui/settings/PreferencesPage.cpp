@@ -337,74 +337,57 @@ void PreferencesPage::AdjustDeckChoice(int count) {
   }
 }
 
+// The settings lines of the page's check boxes and edit fields, each with its control and its
+// value in SettingsValues: read and written by the one table.
+std::vector<PreferencesPage::FlagLine> PreferencesPage::FlagLines() const {
+  return {
+      {kBlankCardsLine, blank_cards_, &SettingsValues::blank_cards},
+      {kAddDateLine, add_date_, &SettingsValues::add_date},
+      {kRepeatLine, repeat_cards_, &SettingsValues::repeat},
+      {kReversedLine, reversed_cards_, &SettingsValues::reversed},
+      {kBlankLabelOnLine, blank_label_on_, &SettingsValues::blank_label_on},
+      {kNormalLabelOnLine, normal_label_on_, &SettingsValues::normal_label_on},
+      {kReversedLabelOnLine, reversed_label_on_, &SettingsValues::reversed_label_on},
+      {kFullScreenLine, always_full_screen_, &SettingsValues::full_screen},
+      {kRememberPositionLine, remember_position_, &SettingsValues::remember_position},
+      {kShowTitlesLine, show_titles_, &SettingsValues::show_titles},
+      {kShowNumbersLine, show_numbers_, &SettingsValues::show_numbers},
+      {kShowMeaningsLine, show_meanings_, &SettingsValues::show_meanings},
+      {kAddNameLine, add_name_, &SettingsValues::add_name},
+      {kAddQuestionLine, add_question_, &SettingsValues::add_question},
+      {kShowFramesLine, show_frames_, &SettingsValues::show_frames},
+      {kShowReadingLine, show_reading_, &SettingsValues::show_reading},
+  };
+}
+
+std::vector<PreferencesPage::TextLine> PreferencesPage::TextLines() const {
+  return {
+      {kFileNameTemplateLine, file_name_template_, &SettingsValues::file_name_template},
+      {kBlankLabelLine, blank_label_, &SettingsValues::blank_label},
+      {kNormalLabelLine, normal_label_, &SettingsValues::normal_label},
+      {kReversedLabelLine, reversed_label_, &SettingsValues::reversed_label},
+      {kBlankCountLine, blank_count_, &SettingsValues::blank_count},
+  };
+}
+
 bool PreferencesPage::ApplyFlag(SettingsLine line, bool on) {
-  QCheckBox* box = nullptr;
-  switch (line) {
-    case kBlankCardsLine:
-      box = blank_cards_;
-      break;
-    case kAddDateLine:
-      box = add_date_;
-      break;
-    case kRepeatLine:
-      box = repeat_cards_;
-      break;
-    case kReversedLine:
-      box = reversed_cards_;
-      break;
-    case kBlankLabelOnLine:
-      box = blank_label_on_;
-      break;
-    case kNormalLabelOnLine:
-      box = normal_label_on_;
-      break;
-    case kReversedLabelOnLine:
-      box = reversed_label_on_;
-      break;
-    case kFullScreenLine:
-      box = always_full_screen_;
-      break;
-    case kRememberPositionLine:
-      box = remember_position_;
-      break;
-    case kShowTitlesLine:
-      box = show_titles_;
-      break;
-    case kShowNumbersLine:
-      box = show_numbers_;
-      break;
-    case kShowMeaningsLine:
-      box = show_meanings_;
-      break;
-    case kAddNameLine:
-      box = add_name_;
-      break;
-    case kAddQuestionLine:
-      box = add_question_;
-      break;
-    case kShowFramesLine:
-      box = show_frames_;
-      break;
-    case kShowReadingLine:
-      box = show_reading_;
-      break;
-    default:
-      return false;
+  for (const FlagLine& flag : FlagLines()) {
+    if (flag.line == line) {
+      flag.box->setChecked(on);
+      return true;
+    }
   }
-  box->setChecked(on);
-  return true;
+  return false;
 }
 
 bool PreferencesPage::ApplyText(SettingsLine line, const std::string& text) {
-  QLineEdit* edit = line == kFileNameTemplateLine ? file_name_template_
-                    : line == kBlankLabelLine     ? blank_label_
-                    : line == kNormalLabelLine    ? normal_label_
-                    : line == kReversedLabelLine  ? reversed_label_
-                    : line == kBlankCountLine     ? blank_count_
-                                                  : nullptr;
-  if (!edit) return false;
-  edit->setText(ToQString(text));
-  return true;
+  for (const TextLine& field : TextLines()) {
+    if (field.line == line) {
+      field.edit->setText(ToQString(text));
+      return true;
+    }
+  }
+  return false;
 }
 
 bool PreferencesPage::ApplyIndex(SettingsLine line, int index) {
@@ -433,29 +416,10 @@ void PreferencesPage::GatherSettings(SettingsValues& v) const {
   if (!set) throw ListIndexOutOfBounds(-1);
   v.description_set = *set;
   v.deck_part = major_only_->isChecked() ? "22" : minor_only_->isChecked() ? "56" : "78";
-  v.blank_cards = blank_cards_->isChecked();
-  v.add_date = add_date_->isChecked();
-  v.repeat = repeat_cards_->isChecked();
-  v.file_name_template = FileNameTemplate();
-  v.reversed = reversed_cards_->isChecked();
-  v.blank_label_on = blank_label_on_->isChecked();
-  v.blank_label = ToBytes(blank_label_->text());
-  v.normal_label_on = normal_label_on_->isChecked();
-  v.normal_label = ToBytes(normal_label_->text());
-  v.reversed_label_on = reversed_label_on_->isChecked();
-  v.reversed_label = ToBytes(reversed_label_->text());
-  v.blank_count = ToBytes(blank_count_->text());
-  v.full_screen = always_full_screen_->isChecked();
-  v.remember_position = remember_position_->isChecked();
-  v.show_titles = show_titles_->isChecked();
-  v.show_numbers = show_numbers_->isChecked();
+  for (const FlagLine& flag : FlagLines()) v.*flag.value = flag.box->isChecked();
+  for (const TextLine& field : TextLines()) v.*field.value = ToBytes(field.edit->text());
   v.code_page = code_page_->currentIndex();
-  v.show_meanings = show_meanings_->isChecked();
   v.date_format = date_format_->currentIndex();
-  v.add_name = add_name_->isChecked();
-  v.add_question = add_question_->isChecked();
-  v.show_frames = show_frames_->isChecked();
-  v.show_reading = show_reading_->isChecked();
   v.preferences_page = sub_pages_->currentIndex();
 }
 

@@ -68,6 +68,20 @@ class PreferencesPage : public QWidget {
   void ResetWindowClicked();         // Button1
 
  private:
+  // A settings line of a check box or an edit field, with its control and its value.
+  struct FlagLine {
+    SettingsLine line;
+    QCheckBox* box;
+    bool SettingsValues::*value;
+  };
+  struct TextLine {
+    SettingsLine line;
+    QLineEdit* edit;
+    std::string SettingsValues::*value;
+  };
+  std::vector<FlagLine> FlagLines() const;
+  std::vector<TextLine> TextLines() const;
+
   // Cards Options
   QRadioButton* major_only_ = nullptr;       // RadioButton1
   QRadioButton* minor_only_ = nullptr;       // RadioButton2

@@ -78,10 +78,8 @@ class JournalPageTest : public QObject {
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(Find<QTabWidget>(window, "PageControl1")->currentIndex(), int(MainWindow::kReading));
     QCOMPARE(Find<QLineEdit>(window, "Edit2")->text(), QStringLiteral("Anna"));
-    QByteArray held;
-    for (const std::string& line : window.HeldReading())
-      held += QByteArray::fromStdString(line) + "\r\n";
-    QCOMPARE(held, app.Read("database/Anna.srml"));
+    QCOMPARE(QByteArray::fromStdString(JoinLines(window.HeldReading())),
+             app.Read("database/Anna.srml"));
 
     // Behind the program's back: one file added, one removed.
     app.Write("database/Carla.srml", QByteArray(boris).replace("Boris", "Carla"));
