@@ -64,7 +64,6 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   search_ = NamedEdit("JournalSearch", QString(), this);
   search_->setPlaceholderText(Tr("Search readings", "Поиск раскладов"));
   search_->setAccessibleName(Tr("Search readings", "Поиск раскладов"));
-  search_->setClearButtonEnabled(true);
   filters->addWidget(search_, 0, 0, 1, 3);
   QPushButton* clear = NamedButton("JournalClear", Tr("Clear", "Сбросить"), this);
   filters->addWidget(clear, 0, 3);
