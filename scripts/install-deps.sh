@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   cmake g++ make pkgconf clang-format
   qt6-base-dev qt6-webengine-dev libqt6webenginewidgets6 libqt6webenginecore6-bin libgl-dev
-  qt6-charts-dev
+  qt6-charts-dev qt6-svg-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation xvfb xauth imagemagick openbox wmctrl xdotool x11-utils
+  desktop-file-utils appstream
 )
 
 missing=()

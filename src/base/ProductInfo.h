@@ -12,7 +12,7 @@ inline constexpr char kProgramVersion[] = "Program " SIBYLON_VERSION;
 inline constexpr char kRightsHolder[] = "Copyright (c) 2026 The Sibylon developers";
 inline constexpr char kWebSite[] = "https://sibylon.example.org/";
 inline constexpr char kRightsNotice[] =
-    "All card pictures, texts and spreads are part of the program. All rights reserved.";
+    "Free software under the GNU GPL, version 3 or later; its cards, texts and spreads too.";
 inline constexpr char kStatusNotice[] =
     "Sibylon - tarot readings on your desktop, Assembly Version " SIBYLON_VERSION;
 
