@@ -9,6 +9,8 @@ packages=(
   qt6-charts-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation xvfb xauth imagemagick openbox wmctrl xdotool x11-utils
+  # tests only: the PDFs the program writes are read back with Poppler's pdftotext and pdfimages
+  poppler-utils
 )
 
 missing=()
