@@ -114,8 +114,13 @@ void ReadingPage::SavePdfClick() {
       window(), Tr("Save as PDF", "Сохранить в PDF"), SuggestedFile(QStringLiteral(".pdf")),
       Tr("PDF documents (*.pdf)", "Документы PDF (*.pdf)"), QStringLiteral("pdf"));
   if (target.isEmpty()) return;
+  // The engine prints while events go on: the bar waits until the file is written.
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+  bar_->setEnabled(false);
+  const auto restore = qScopeGuard([this] {
+    bar_->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+  });
   view_->SavePdf(ToBytes(target), HtmlView::LocalePageLayout());
 }
 
