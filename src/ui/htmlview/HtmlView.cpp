@@ -180,7 +180,7 @@ HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent) {
   connect(this, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
   connect(this, &QWebEngineView::loadFinished, this, [this] {
     loading_ = false;
-    if (waiting_) waiting_->quit();
+    if (load_wait_) load_wait_->quit();
   });
 }
 
@@ -209,10 +209,10 @@ void HtmlView::Navigate(const std::string& path) {
 void HtmlView::WaitUntilLoaded() {
   if (!loading_ || aborted_) return;
   QEventLoop wait;
-  waiting_ = &wait;
+  load_wait_ = waiting_ = &wait;
   QTimer::singleShot(kLoadTimeoutMs, &wait, &QEventLoop::quit);
   wait.exec();
-  waiting_ = nullptr;
+  load_wait_ = waiting_ = nullptr;
 }
 
 void HtmlView::PreparePrint(const QPageLayout& layout) {
@@ -221,16 +221,21 @@ void HtmlView::PreparePrint(const QPageLayout& layout) {
   const QString script = QString::fromLatin1(kPrintLayoutScript)
                              .arg(sheet.width() * 96 / 72, 0, 'f', 1)
                              .arg(sheet.height() * 96 / 72, 0, 'f', 1);
-  bool done = false;
-  QEventLoop wait;
-  page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant&) {
-    done = true;
-    wait.quit();
+  // The answer may come after an abort has ended the wait: it goes to a place that outlives this.
+  struct Answer {
+    bool done = false;
+    QEventLoop* wait = nullptr;
+  };
+  auto answer = std::make_shared<Answer>();
+  page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [answer](const QVariant&) {
+    answer->done = true;
+    if (answer->wait) answer->wait->quit();
   });
-  if (!done && !aborted_) {
-    waiting_ = &wait;
+  if (!answer->done && !aborted_) {
+    QEventLoop wait;
+    answer->wait = waiting_ = &wait;
     wait.exec();
-    waiting_ = nullptr;
+    answer->wait = waiting_ = nullptr;
   }
 }
 
@@ -239,8 +244,8 @@ QByteArray HtmlView::Pdf(const QPageLayout& layout, const QPageRanges& ranges) {
   if (aborted_) return {};
   PreparePrint(layout);
   if (aborted_) return {};
-  // The engine answers later, and perhaps after an abort has ended the wait: what it answers goes
-  // to a place that outlives this call.
+  // The engine answers later, and perhaps after an abort has ended the wait: its answer goes to a
+  // place that outlives this call.
   struct Result {
     QByteArray pdf;
     bool done = false;

@@ -65,7 +65,8 @@ class HtmlView : public QWebEngineView {
   std::string shown_file_;
   bool loading_ = false;
   bool aborted_ = false;
-  QEventLoop* waiting_ = nullptr;  // the loop that waits for the page, while one does
+  QEventLoop* waiting_ = nullptr;    // the loop that waits for the engine, while one does
+  QEventLoop* load_wait_ = nullptr;  // the loop that waits for the page to load, while one does
 };
 
 }  // namespace sibylon
