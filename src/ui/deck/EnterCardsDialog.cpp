@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "deck/CardCatalogue.h"
@@ -49,6 +48,7 @@ EnterCardsDialog::EnterCardsDialog(CardEntrySpread spread, Deal deal, QWidget* p
   setObjectName(QStringLiteral("EnterCardsDialog"));
   setWindowTitle(Tr("Enter Cards: %1", "Ввести карты: %1").arg(ToQString(spread_.name)));
   spread_.titles.resize(kCardCount);
+  spread_.meanings.resize(spread_.places.size());
   for (int card = 0; card < kCardCount; ++card) {
     haystacks_.push_back(Folded(ToQString(spread_.titles[static_cast<std::size_t>(card)]) +
                                 QLatin1Char(' ') + GroupName(GroupOf(card))));

@@ -156,7 +156,8 @@ constexpr char kPrintLayoutScript[] = R"(
     var reading = table.closest('.b') || document.body;
     var above = table.getBoundingClientRect().top - reading.getBoundingClientRect().top;
     var room = height - 40 - above >= (height - 40) / 2 ? height - 40 - above : height - 40;
-    var zoom = Math.min(1, (width - 40) / Math.max(right, 1), room / Math.max(table.offsetHeight, 1));
+    var zoom = Math.min(1, (width - 40) / Math.max(right, 1),
+                        room / Math.max(table.offsetHeight, 1));
     table.style.setProperty('--sibylon-print-zoom', String(zoom));
   }
   return tables.length;
