@@ -9,7 +9,10 @@ packages=(
   qt6-charts-dev qt6-svg-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation xvfb xauth imagemagick openbox wmctrl xdotool x11-utils
+  # tests only: the menu entry and the metadata are validated as the desktop would
   desktop-file-utils appstream
+  # tests only: the PDFs the program writes are read back with Poppler's pdftotext and pdfimages
+  poppler-utils
 )
 
 missing=()

@@ -2,7 +2,9 @@
 // shuffle and the deal, from the click to the composed reading.
 
 #include <QPushButton>
+#include <algorithm>
 #include <ctime>
+#include <optional>
 
 #include "app/MainWindow.h"
 #include "base/AppError.h"
@@ -10,11 +12,14 @@
 #include "base/StrToInt.h"
 #include "base/TextReplace.h"
 #include "deck/CardCatalogue.h"
+#include "deck/CardEntry.h"
 #include "deck/ShuffleCards.h"
 #include "reading/DeckList.h"
 #include "reading/SpreadPreview.h"
 #include "srml/DateTimeFormat.h"
 #include "srml/SavedReading.h"
+#include "srml/SpreadDefinition.h"
+#include "ui/deck/EnterCardsDialog.h"
 #include "ui/deck/NewSpreadPage.h"
 #include "ui/editors/DescriptionsEditorPage.h"
 #include "ui/editors/SpreadEditorPage.h"
@@ -32,6 +37,8 @@ void MainWindow::ConnectHandlers() {
   OnUserAction(new_spread_, &NewSpreadPage::DealClicked, this, &MainWindow::ButtonDealClick);
   OnUserAction(new_spread_, &NewSpreadPage::ShuffleAndDealClicked, this, &MainWindow::Button2Click);
   OnUserAction(new_spread_, &NewSpreadPage::SpreadClicked, this, &MainWindow::ListBox3Click);
+  OnUserAction(new_spread_, &NewSpreadPage::EnterCardsClicked, this,
+               &MainWindow::ButtonEnterCardsClick);
   OnUserAction(findChild<QPushButton*>(QStringLiteral("Button7")), &QPushButton::clicked, this,
                &MainWindow::Button7Click);
   OnUserAction(spread_editor_, &SpreadEditorPage::SpreadsChanged, this,
@@ -117,6 +124,10 @@ std::string MainWindow::SelectedDeckFolder(const char* separator) const {
 void MainWindow::Deal() {
   session_.ResetShuffleCount();
   new_spread_->ShowDealt();
+  DealCards(nullptr);
+}
+
+void MainWindow::DealCards(const ShuffleResult* laid) {
   Action2Execute();
   std::string deck_folder = SelectedDeckFolder("/");
 
@@ -131,9 +142,48 @@ void MainWindow::Deal() {
   inputs.question_lines = new_spread_->QuestionLines();
   inputs.spread_document = SourceLines(Sources(), "CSS");
   // A deal that fails anywhere up to the written page keeps the previous reading (ReadingSession).
-  session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
+  if (laid) {
+    inputs.fortune = laid->fortune;
+    inputs.mirrors = laid->mirrors;
+    session_.DealCards(std::move(inputs), std::move(deck_folder), GatherPageSettings());
+  } else {
+    session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
+  }
   PreviewFileName();
   ShowReading(preferences_->FileNamePreview());
+}
+
+void MainWindow::ButtonEnterCardsClick() {
+  const auto spread = new_spread_->SelectedSpread();
+  if (!spread) throw ListIndexOutOfBounds(-1);
+  const Lines document = SourceLines(Sources(), "CSS");
+  const Lines cards = SectionReader(document, "CARDS");
+  if (cards.empty()) throw ListIndexOutOfBounds(0);
+  const int count = std::max(0, StrToInt(cards[0]));
+  CardEntrySpread entry;
+  entry.name = *spread;
+  entry.deck = EntryDeckOf(preferences_->GatherDeckOptions());
+  CheckDeckCovers(entry.deck, count);
+  const Lines meanings = SectionReader(document, "MEANINGS");
+  const Lines positions = SectionReader(document, "POSITIONS");
+  for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+    entry.meanings.push_back(i < meanings.size() ? meanings[i] : std::string());
+    std::optional<CardPlace> place;
+    // A place that cannot be read is only left out of the drawing; the deal says what is wrong.
+    if (i < positions.size()) {
+      try {
+        place = ParsePosition(positions[i]);
+      } catch (const AppError&) {
+      }
+    }
+    entry.places.push_back(place);
+  }
+  entry.titles = ComposeCardTitleList(titles_editor_->Texts());
+  // The cards are dealt as a shuffle's would be, from the spread as it is when OK is pressed.
+  auto* dialog = new EnterCardsDialog(
+      std::move(entry), [this](const ShuffleResult& laid) { DealCards(&laid); }, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 void MainWindow::Action1Execute() {

@@ -64,6 +64,7 @@ MainWindow::MainWindow(AppFolder app, QWidget* parent)
   ConnectHandlers();
   ConnectReadingHandlers();
   ConnectDatabaseHandlers();
+  ConnectJournalHandlers();
   CenterOnDesktop();
 
   startup_failure_ = RunSteps(StartupSteps());

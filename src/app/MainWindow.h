@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void Button2Click();        // "Shuffle and Deal"
   void Button7Click();        // "XA ->Shuffle" (SYS): a shuffle that is not counted
   void ListBox3Click();       // a spread chosen: its preview, the buttons, the deck choice
+  // "Enter Cards": the cards of a reading laid with the user's own deck, dealt as a shuffle's.
+  void ButtonEnterCardsClick();
 
   // Card titles
   void Action1Execute();  // loads the chosen title set into the editor's fields
@@ -110,6 +112,9 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   // Loads and shows the stored reading of a Database entry, as "Load" does.
   void LoadReading(const std::string& entry);
 
+  // Journal page: "Export PDF", the readings of the database files `files` in one PDF.
+  void ExportJournalPdf(const std::vector<std::string>& files);
+
   // Card Decks page: writes and shows the view of the selected deck.
   void Action3CardDeckExecute();
 
@@ -129,6 +134,9 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void RunShuffleCards();
   void Shuffle();
   void Deal();
+  // The deal's steps after the shuffle's: the cards `laid` by the user, or with none the latest
+  // shuffle's, composed into the held reading and shown.
+  void DealCards(const ShuffleResult* laid);
   void RefreshSpreadList();
   void FillDeckList();
   void ActionLSDExecute();
@@ -148,6 +156,9 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void MoveOntoScreen(QPoint top_left);
   void ConnectReadingHandlers();
   void ConnectDatabaseHandlers();
+  void ConnectJournalHandlers();
+  // The document of the journal's export, while it is printed.
+  std::string JournalDocumentPath() const;
   std::string DatabaseFolder() const;
   // Reads the database folder into its list, names without ".srml"; nothing stays selected.
   void ReadDatabaseList();

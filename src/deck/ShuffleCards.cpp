@@ -33,15 +33,18 @@ std::vector<std::string> PoolTexts(const std::vector<unsigned char>& pool) {
 
 }  // namespace
 
+int BlankCardCount(const DeckOptions& options) {
+  if (!options.blanks) return 0;
+  const int count = StrToInt(options.blank_count);
+  if (count > kMaxBlankCards) throw TooManyBlankCards(count);
+  return count > 0 ? count : 0;
+}
+
 ShuffleResult ShuffleCards(const DeckOptions& options, std::uint32_t seed) {
   // The pool is kept as card numbers: removing from the middle of it then moves bytes, not
   // strings, which keeps a shuffle of a thousand entries fast.
   std::vector<unsigned char> pool;
-  if (options.blanks) {
-    const int count = StrToInt(options.blank_count);
-    if (count > kMaxBlankCards) throw TooManyBlankCards(count);
-    if (count > 0) pool.assign(static_cast<std::size_t>(count), 0);
-  }
+  pool.assign(static_cast<std::size_t>(BlankCardCount(options)), 0);
   auto append = [&pool](int first, int last) {
     for (int card = first; card <= last; ++card) pool.push_back(static_cast<unsigned char>(card));
   };

@@ -27,12 +27,16 @@ struct ShuffleResult {
   std::vector<std::string> card_pool, fortune, mirrors;
 };
 
+// The blank cards the options add to the pool: none while blank cards are off or the count is 0
+// or less. A count that is not an integer fails with "'%s' is not a valid integer value", one
+// above kMaxBlankCards with a message that says the bound.
+int BlankCardCount(const DeckOptions& options);
+
 // Builds the pool (blank cards first, then the chosen cards in ascending order) and draws all of
 // it with the generator seeded by `seed`. Per entry the index draw comes first, then, for a card
 // that is not blank and with reversed cards on, the orientation draw (odd: reversed). Without
-// repeat every drawn entry leaves the pool. With blank cards on, a count that is not an integer
-// fails with "'%s' is not a valid integer value" and a count above kMaxBlankCards fails too;
-// a count of 0 or less adds none.
+// repeat every drawn entry leaves the pool. The blank cards are BlankCardCount's, and fail as it
+// does.
 ShuffleResult ShuffleCards(const DeckOptions& options, std::uint32_t seed);
 
 }  // namespace sibylon

@@ -14,6 +14,11 @@ void ReadingSession::Shuffle(const DeckOptions& options, std::uint32_t seed) {
 void ReadingSession::Deal(DealInputs inputs, std::string deck_folder, const PageSettings& page) {
   inputs.fortune = shuffle_.fortune;
   inputs.mirrors = shuffle_.mirrors;
+  DealCards(std::move(inputs), std::move(deck_folder), page);
+}
+
+void ReadingSession::DealCards(DealInputs inputs, std::string deck_folder,
+                               const PageSettings& page) {
   Show(ComposeSavedReading(inputs), std::move(deck_folder), page);
 }
 

@@ -42,6 +42,10 @@ class ReadingSession {
   // The deal: the reading composed from `inputs` with the latest shuffle's cards (its fortune and
   // mirrors are taken from there), shown with the pictures of `deck_folder`.
   void Deal(DealInputs inputs, std::string deck_folder, const PageSettings& page);
+  // The deal of the cards in `inputs.fortune` and `inputs.mirrors` (cards the user laid from a
+  // deck of their own): composed, rendered, written and held as a deal of the same cards from a
+  // shuffle. The latest shuffle and the count of shuffles are not touched: no shuffle was used.
+  void DealCards(DealInputs inputs, std::string deck_folder, const PageSettings& page);
   // The stored reading of the file `path`, shown with the pictures of `deck_folder`.
   void Load(const std::string& path, std::string deck_folder, const PageSettings& page);
 

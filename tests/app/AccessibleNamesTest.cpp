@@ -109,6 +109,36 @@ class AccessibleNamesTest : public QObject {
     QVERIFY2(alike.isEmpty(), "controls that cannot be told apart (listed above)");
   }
 
+  // The dialog of "Enter Cards", with every control it can show.
+  void TheEnterCardsDialogNamesItsControls() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QWidget*>("CheckBoxReversedCards")->setProperty("checked", true);
+    Click(window, "ButtonEnterCards");
+    auto* dialog = window.findChild<QWidget*>("EnterCardsDialog");
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QStringList faults;
+    QMap<QPair<int, QString>, QWidget*> seen;
+    const QList<QWidget*> controls = FocusableShownControls(dialog);
+    QVERIFY(controls.size() >= 5);
+    for (QWidget* control : controls) {
+      const QPair<int, QString> key(RoleOf(control), NameOf(control));
+      if (key.second.isEmpty()) faults << "no name: " + Describe(control);
+      if (QWidget* first = seen.value(key); first && !key.second.isEmpty()) {
+        faults << QStringLiteral("%1 and %2 are both \"%3\"")
+                      .arg(Describe(first), Describe(control), key.second);
+      }
+      seen.insert(key, control);
+    }
+    for (const QString& fault : faults) qWarning("%s", qPrintable(fault));
+    QVERIFY2(faults.isEmpty(), "controls of the dialog (listed above)");
+    QCOMPARE(NameOf(window.findChild<QWidget*>("EnterCardsCard")),
+             Russian() ? QString::fromUtf8("Карта:") : QStringLiteral("Card:"));
+  }
+
   // The controls that Qt alone names wrongly or not at all, in the built language.
   void NamesComeFromTheLabelOfTheirRow_data() {
     QTest::addColumn<QString>("control");

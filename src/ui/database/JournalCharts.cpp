@@ -81,23 +81,6 @@ void Replace(QChartView* view, QChart* chart) {
 
 }  // namespace
 
-QString GroupName(CardGroup group) {
-  switch (group) {
-    case CardGroup::kMajor:
-      return Tr("Major", "Старшие");
-    case CardGroup::kWands:
-      return Tr("Wands", "Жезлы");
-    case CardGroup::kCups:
-      return Tr("Cups", "Кубки");
-    case CardGroup::kSwords:
-      return Tr("Swords", "Мечи");
-    case CardGroup::kCoins:
-      return Tr("Coins", "Пентакли");
-    default:
-      return Tr("Blank", "Пустая");
-  }
-}
-
 JournalCharts::JournalCharts(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/JournalStatistics.h"
+#include "ui/widgets/CardGroupName.h"
 
 class QChartView;
 
@@ -25,8 +26,5 @@ class JournalCharts : public QWidget {
   QChartView* groups_ = nullptr;
   QChartView* months_ = nullptr;
 };
-
-// The name of a group of cards as the statistics show it.
-QString GroupName(CardGroup group);
 
 }  // namespace sibylon

@@ -99,6 +99,8 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   dates->addWidget(NamedLabel("JournalToLabel", Tr("to", "по"), this));
   dates->addWidget(to_);
   dates->addStretch(1);
+  export_ = NamedButton("JournalExportPdf", Tr("Export PDF…", "Экспорт в PDF…"), this);
+  dates->addWidget(export_);
   filters->addLayout(dates, 2, 0, 1, 4);
   filters->setColumnStretch(0, 1);
   filters->setColumnStretch(1, 1);
@@ -168,6 +170,7 @@ JournalPage::JournalPage(std::string folder, std::function<std::vector<std::stri
   OnUserAction(to_, &QDateEdit::dateChanged, this, &JournalPage::Apply);
   OnUserAction(list_, &QTableView::doubleClicked, this,
                [this](const QModelIndex& index) { ChooseRow(index.row()); });
+  OnUserAction(export_, &QPushButton::clicked, this, &JournalPage::Export);
 }
 
 void JournalPage::showEvent(QShowEvent* event) {
@@ -249,6 +252,7 @@ void JournalPage::Apply() {
   const std::vector<std::size_t> shown =
       FilterJournal(journal_.Entries(), journal_.Haystacks(titles), query);
   model_->Show(&journal_.Entries(), titles, shown);
+  export_->setEnabled(model_->rowCount() > 0);
 
   const JournalStatistics stats = ComputeJournalStatistics(journal_.Entries(), shown);
   QString summary = Tr("Readings: %1", "Раскладов: %1").arg(stats.readings);
@@ -303,6 +307,16 @@ void JournalPage::Clear() {
   const QSignalBlocker quiet(search_);
   search_->clear();
   Apply();
+}
+
+void JournalPage::Export() {
+  std::vector<std::string> files;
+  for (int row = 0; row < model_->rowCount(); ++row) {
+    const JournalEntry* entry = model_->EntryAt(row);
+    // A file that is no reading has no page.
+    if (entry && entry->readable) files.push_back(entry->file);
+  }
+  emit ExportClicked(files);
 }
 
 void JournalPage::ChooseRow(int row) {

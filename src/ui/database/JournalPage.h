@@ -12,6 +12,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QTableWidget;
 class QTabWidget;
@@ -38,6 +39,9 @@ class JournalPage : public QWidget {
  signals:
   // A row was chosen with a double click or Enter: the reading of that Database entry.
   void ReadingChosen(const std::string& entry);
+  // "Export PDF": the files of the readings the search and the filters let through, in the order
+  // of the list.
+  void ExportClicked(const std::vector<std::string>& files);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -48,6 +52,7 @@ class JournalPage : public QWidget {
   void Apply();
   void Clear();
   void ChooseRow(int row);
+  void Export();
 
   Journal journal_;
   std::function<std::vector<std::string>()> titles_;
@@ -66,6 +71,7 @@ class JournalPage : public QWidget {
   QLabel* summary_ = nullptr;           // JournalSummary
   JournalCharts* charts_ = nullptr;     // JournalCharts
   QTableWidget* statistics_ = nullptr;  // JournalStatisticsTable
+  QPushButton* export_ = nullptr;       // JournalExportPdf
 };
 
 }  // namespace sibylon

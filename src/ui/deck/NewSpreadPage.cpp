@@ -13,6 +13,7 @@
 #include "ui/htmlview/HtmlView.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
+#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 
@@ -50,6 +51,12 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   buttons->addWidget(deal_);
   buttons->addWidget(shuffle_and_deal_, 1);
   column->addLayout(buttons);
+  // A reading laid with the user's own cards takes the same spread and inputs.
+  enter_cards_ = NamedButton("ButtonEnterCards", Tr("Enter Cards…", "Ввести карты…"), inputs);
+  auto* entry = new QHBoxLayout;
+  entry->addStretch(1);
+  entry->addWidget(enter_cards_);
+  column->addLayout(entry);
   layout->addWidget(inputs);
 
   QGroupBox* choice = NamedGroupBox("GroupBox4", QStringLiteral("Select a Spread"), this);
@@ -65,14 +72,15 @@ NewSpreadPage::NewSpreadPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(choice, 1);
 
   // Tab follows a reading's flow: who asks, what, which spread, then the deal_.
-  QWidget* const order[] = {name_,    remember_name_, question_,         spreads_,
-                            shuffle_, deal_,          shuffle_and_deal_, preview_};
+  QWidget* const order[] = {name_, remember_name_,    question_,    spreads_, shuffle_,
+                            deal_, shuffle_and_deal_, enter_cards_, preview_};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 
   connect(shuffle_, &QPushButton::clicked, this, &NewSpreadPage::ShuffleClicked);
   connect(deal_, &QPushButton::clicked, this, &NewSpreadPage::DealClicked);
   connect(shuffle_and_deal_, &QPushButton::clicked, this, &NewSpreadPage::ShuffleAndDealClicked);
   connect(spreads_, &QListWidget::itemSelectionChanged, this, &NewSpreadPage::SpreadClicked);
+  connect(enter_cards_, &QPushButton::clicked, this, &NewSpreadPage::EnterCardsClicked);
 }
 
 std::optional<std::string> NewSpreadPage::SelectedSpread() const {
@@ -119,6 +127,7 @@ void NewSpreadPage::UpdateDealButtons() {
   const bool selected = SelectedSpread().has_value();
   shuffle_and_deal_->setEnabled(selected);
   shuffle_->setEnabled(selected);
+  enter_cards_->setEnabled(selected);
   if (!selected) deal_->setEnabled(false);
 }
 

@@ -40,7 +40,7 @@ class NewSpreadPage : public QWidget {
   int SelectedRow() const;
   void SelectRow(int row);
 
-  // Shuffle and the two deal buttons can be used only with a spread selected.
+  // Shuffle, the two deal buttons and "Enter Cards" can be used only with a spread selected.
   void UpdateDealButtons();
   // After a shuffle: "Deal" is enabled and "Shuffle" counts the shuffles since the last deal.
   void ShowShuffled(int count);
@@ -54,6 +54,7 @@ class NewSpreadPage : public QWidget {
   void DealClicked();            // ButtonDeal
   void ShuffleAndDealClicked();  // Button2
   void SpreadClicked();          // ListBox3Click: a spread chosen in the list
+  void EnterCardsClicked();      // ButtonEnterCards: cards laid with a deck of the user's own
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -65,6 +66,7 @@ class NewSpreadPage : public QWidget {
   QPushButton* shuffle_ = nullptr;           // ButtonShuffle
   QPushButton* deal_ = nullptr;              // ButtonDeal
   QPushButton* shuffle_and_deal_ = nullptr;  // Button2
+  QPushButton* enter_cards_ = nullptr;       // ButtonEnterCards
   QListWidget* spreads_ = nullptr;           // ListBox3
   HtmlView* preview_ = nullptr;              // CppWebBrowser2
 };

@@ -3,20 +3,28 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeDatabase>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
+#include <cerrno>
+#include <memory>
 
+#include "base/AppError.h"
 #include "base/FileBytes.h"
 #include "ui/widgets/FileDialog.h"
+#include "ui/widgets/Guard.h"
 #include "ui/widgets/LinkTarget.h"
 #include "ui/widgets/TextCodec.h"
 
@@ -113,6 +121,52 @@ QWebEngineProfile* SharedProfile() {
   return profile;
 }
 
+// The preview shows each page as a picture (that is all a preview can show): at this resolution
+// it is sharp on a screen and made at once. The web engine's own printing draws at the printer's
+// resolution, which for a high-resolution printer is a picture of some 10,000 x 14,000 pixels a
+// page and took longer than a user waits.
+constexpr int kPreviewResolution = 120;
+// Paper takes the same pictures; text at this resolution reads as printed text.
+constexpr int kPaperResolution = 300;
+
+// Printed, a card table or a card's block that a sheet's end would cut goes whole onto the next
+// sheet, and a card table too large for the sheet is made small enough for it. The rules apply to
+// print only, so the page on screen and its file stay as they are; the script runs in a world of
+// the program's own, beside the page, whose own scripts stay off. %1 and %2 are the printable
+// width and height of a sheet in the page's pixels.
+constexpr char kPrintLayoutScript[] = R"(
+(function (width, height) {
+  var style = document.getElementById('sibylon-print-layout');
+  if (!style) {
+    style = document.createElement('style');
+    style.id = 'sibylon-print-layout';
+    style.media = 'print';
+    style.textContent = '[id=B] { zoom: var(--sibylon-print-zoom, 1); break-inside: avoid; }' +
+                        ' .border { break-inside: avoid; }';
+    (document.head || document.documentElement).appendChild(style);
+  }
+  var tables = document.querySelectorAll('[id=B]');
+  for (var i = 0; i < tables.length; ++i) {
+    var table = tables[i], right = 0;
+    for (var card = table.firstElementChild; card; card = card.nextElementSibling) {
+      right = Math.max(right, card.offsetLeft + card.offsetWidth);
+    }
+    // Below the heading of its reading where it fits there at half a sheet or more, else on a
+    // sheet of its own.
+    var reading = table.closest('.b') || document.body;
+    var above = table.getBoundingClientRect().top - reading.getBoundingClientRect().top;
+    var room = height - 40 - above >= (height - 40) / 2 ? height - 40 - above : height - 40;
+    var zoom = Math.min(1, (width - 40) / Math.max(right, 1),
+                        room / Math.max(table.offsetHeight, 1));
+    table.style.setProperty('--sibylon-print-zoom', String(zoom));
+  }
+  return tables.length;
+})(%1, %2)
+)";
+
+// How long a page may take to load before printing goes on with what there is.
+constexpr int kLoadTimeoutMs = 60000;
+
 bool IsPageExtension(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   return suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
@@ -124,6 +178,11 @@ bool IsPageExtension(const QString& path) {
 HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent) {
   setPage(new LocalPage(SharedProfile(), this));
   setContextMenuPolicy(Qt::NoContextMenu);
+  connect(this, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
+  connect(this, &QWebEngineView::loadFinished, this, [this] {
+    loading_ = false;
+    if (load_wait_) load_wait_->quit();
+  });
 }
 
 void HtmlView::EnableInlineImages() {
@@ -143,7 +202,91 @@ QUrl HtmlView::PageUrl(const std::string& path) {
 
 void HtmlView::Navigate(const std::string& path) {
   shown_file_ = path;
+  aborted_ = false;
+  loading_ = true;  // from now on: the load starts a moment later
   load(PageUrl(path));
+}
+
+void HtmlView::WaitUntilLoaded() {
+  if (!loading_ || aborted_) return;
+  QEventLoop wait;
+  load_wait_ = waiting_ = &wait;
+  QTimer::singleShot(kLoadTimeoutMs, &wait, &QEventLoop::quit);
+  wait.exec();
+  load_wait_ = waiting_ = nullptr;
+}
+
+void HtmlView::PreparePrint(const QPageLayout& layout) {
+  // The printable part of a sheet in the page's pixels (96 to the inch).
+  const QRectF sheet = layout.paintRect(QPageLayout::Point);
+  const QString script = QString::fromLatin1(kPrintLayoutScript)
+                             .arg(sheet.width() * 96 / 72, 0, 'f', 1)
+                             .arg(sheet.height() * 96 / 72, 0, 'f', 1);
+  // The answer may come after an abort has ended the wait: it goes to a place that outlives this.
+  struct Answer {
+    bool done = false;
+    QEventLoop* wait = nullptr;
+  };
+  auto answer = std::make_shared<Answer>();
+  page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [answer](const QVariant&) {
+    answer->done = true;
+    if (answer->wait) answer->wait->quit();
+  });
+  if (!answer->done && !aborted_) {
+    QEventLoop wait;
+    answer->wait = waiting_ = &wait;
+    wait.exec();
+    answer->wait = waiting_ = nullptr;
+  }
+}
+
+QByteArray HtmlView::Pdf(const QPageLayout& layout, const QPageRanges& ranges) {
+  WaitUntilLoaded();
+  if (aborted_) return {};
+  PreparePrint(layout);
+  if (aborted_) return {};
+  // The engine answers later, and perhaps after an abort has ended the wait: its answer goes to a
+  // place that outlives this call.
+  struct Result {
+    QByteArray pdf;
+    bool done = false;
+    QEventLoop* wait = nullptr;
+  };
+  auto result = std::make_shared<Result>();
+  printToPdf(
+      [result](const QByteArray& pdf) {
+        result->pdf = pdf;
+        result->done = true;
+        if (result->wait) result->wait->quit();
+      },
+      layout, ranges);
+  if (!result->done) {
+    QEventLoop wait;
+    result->wait = waiting_ = &wait;
+    wait.exec();
+    result->wait = waiting_ = nullptr;
+  }
+  return aborted_ ? QByteArray() : result->pdf;
+}
+
+void HtmlView::SavePdf(const std::string& path, const QPageLayout& layout,
+                       const QPageRanges& ranges) {
+  const QByteArray pdf = Pdf(layout, ranges);
+  if (aborted_) return;
+  if (pdf.isEmpty()) throw CannotCreateFile(path, EIO);
+  SaveToFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+void HtmlView::Abort() {
+  aborted_ = true;
+  triggerPageAction(QWebEnginePage::Stop);
+  if (waiting_) waiting_->quit();
+}
+
+QPageLayout HtmlView::LocalePageLayout() {
+  const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+  return QPageLayout(QPageSize(us ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
 void HtmlView::PrintPreview() {
@@ -151,13 +294,28 @@ void HtmlView::PrintPreview() {
   auto* dialog = new QPrintPreviewDialog(printer, window());
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-    QEventLoop wait;
-    connect(this, &QWebEngineView::printFinished, &wait, &QEventLoop::quit);
-    print(target);
-    wait.exec();
-  });
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this, dialog](QPrinter* target) { Guarded(dialog, [&] { PaintForPreview(target); }); });
   dialog->open();
+}
+
+void HtmlView::PaintForPreview(QPrinter* target) {
+  // The preview records what is painted through a paint engine of its own, of the picture type.
+  const bool preview =
+      target->paintEngine() != nullptr && target->paintEngine()->type() == QPaintEngine::Picture;
+  if (!preview && target->outputFormat() == QPrinter::PdfFormat &&
+      !target->outputFileName().isEmpty()) {
+    // "Print to File": the engine's own PDF, with the page setup chosen, keeps the text.
+    SavePdf(ToBytes(target->outputFileName()), target->pageLayout(), target->pageRanges());
+    return;
+  }
+  WaitUntilLoaded();
+  PreparePrint(target->pageLayout());
+  target->setResolution(preview ? kPreviewResolution : kPaperResolution);
+  QEventLoop wait;
+  connect(this, &QWebEngineView::printFinished, &wait, &QEventLoop::quit);
+  print(target);
+  wait.exec();
 }
 
 void HtmlView::SaveAs() {

@@ -1,17 +1,24 @@
 #include "ui/reading/ReadingPage.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/FileBytes.h"
 #include "database/ReadingFileName.h"
+#include "reading/SelfContainedPage.h"
 #include "ui/htmlview/HtmlView.h"
+#include "ui/widgets/FileDialog.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NamedControls.h"
 #include "ui/widgets/TextCodec.h"
+#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 
@@ -27,18 +34,27 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
   QLabel* label = NamedLabel("Label49", QStringLiteral("Name of the Spread:"), bar_);
   label->setGeometry(6, 10, 116, 16);
   file_name_ = NamedEdit("Edit2", QString(), bar_);
-  file_name_->setGeometry(124, 6, 240, 23);
+  // The name field gave up some of its width to the two buttons that take a reading away.
+  file_name_->setGeometry(124, 6, 193, 23);
   label->setBuddy(file_name_);
   save_html_ = NamedButton("Button6", QStringLiteral("Save HTML"), bar_);
-  save_html_->setGeometry(370, 5, 80, 25);
+  save_html_->setGeometry(323, 5, 80, 25);
   save_html_->hide();
   save_to_database_ = NamedButton("Button4", QStringLiteral("Save to Database"), bar_);
-  save_to_database_->setGeometry(370, 5, 110, 25);
+  save_to_database_->setGeometry(323, 5, 110, 25);
   return_new_spread_ = NamedButton("ButtonReturnNS", QStringLiteral("New Spread"), bar_);
   return_new_spread_->setGeometry(560, 5, 90, 25);
   return_new_spread_->hide();
   print_ = NamedButton("Button5", QStringLiteral("Print"), bar_);
-  print_->setGeometry(486, 5, 75, 25);
+  print_->setGeometry(439, 5, 75, 25);
+  save_pdf_ = NamedButton("ButtonSavePdf", Tr("Save as PDF", "В PDF"), bar_);
+  save_pdf_->setGeometry(520, 5, 80, 25);
+  save_pdf_->setToolTip(
+      Tr("Save the reading as a PDF document", "Сохранить расклад в документ PDF"));
+  export_page_ = NamedButton("ButtonExportPage", Tr("Export Page", "Экспорт"), bar_);
+  export_page_->setGeometry(606, 5, 78, 25);
+  export_page_->setToolTip(Tr("Save the reading as one web page with its pictures inside",
+                              "Сохранить расклад одной веб-страницей вместе с картинками"));
   full_screen_ = NamedButton("ButtonFSV", QStringLiteral("Full Screen"), bar_);
   full_screen_->setGeometry(690, 5, 83, 25);
   restore_window_ = NamedButton("ButtonNSV", QStringLiteral("Restore Window"), bar_);
@@ -61,6 +77,8 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
   OnUserAction(file_name_, &QLineEdit::textChanged, this, &ReadingPage::Edit2Change);
   OnUserAction(print_, &QPushButton::clicked, this, [this] { view_->PrintPreview(); });
   OnUserAction(save_html_, &QPushButton::clicked, this, [this] { view_->SaveAs(); });
+  OnUserAction(save_pdf_, &QPushButton::clicked, this, &ReadingPage::SavePdfClick);
+  OnUserAction(export_page_, &QPushButton::clicked, this, &ReadingPage::ExportPageClick);
   connect(save_to_database_, &QPushButton::clicked, this, &ReadingPage::SaveToDatabaseClicked);
   connect(full_screen_, &QPushButton::clicked, this, &ReadingPage::FullScreenClicked);
   connect(restore_window_, &QPushButton::clicked, this, &ReadingPage::RestoreWindowClicked);
@@ -84,6 +102,38 @@ void ReadingPage::Edit2Change() {
 }
 
 void ReadingPage::ShowPage(const std::string& path) { view_->Navigate(path); }
+
+QString ReadingPage::SuggestedFile(const QString& extension) const {
+  const QString name = file_name_->text().trimmed();
+  return FileDialog::InDocuments((name.isEmpty() ? Tr("Reading", "Расклад") : name) + extension);
+}
+
+void ReadingPage::SavePdfClick() {
+  if (view_->ShownFile().empty()) return;
+  const QString target = FileDialog::SaveFileName(
+      window(), Tr("Save as PDF", "Сохранить в PDF"), SuggestedFile(QStringLiteral(".pdf")),
+      Tr("PDF documents (*.pdf)", "Документы PDF (*.pdf)"), QStringLiteral("pdf"));
+  if (target.isEmpty()) return;
+  // The engine prints while events go on: the bar waits until the file is written.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  bar_->setEnabled(false);
+  const auto restore = qScopeGuard([this] {
+    bar_->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+  });
+  view_->SavePdf(ToBytes(target), HtmlView::LocalePageLayout());
+}
+
+void ReadingPage::ExportPageClick() {
+  const std::string shown = view_->ShownFile();
+  if (shown.empty()) return;
+  const QString target = FileDialog::SaveFileName(
+      window(), Tr("Export Page", "Экспорт страницы"), SuggestedFile(QStringLiteral(".html")),
+      Tr("Web pages (*.html *.htm)", "Веб-страницы (*.html *.htm)"), QStringLiteral("html"));
+  if (target.isEmpty()) return;
+  const std::string folder = ToBytes(QFileInfo(ToQString(shown)).absolutePath()) + "/";
+  SaveToFile(ToBytes(target), SelfContainedPage(ReadFileBytes(shown), folder));
+}
 
 void ReadingPage::ShowFullScreenButtons(bool full_screen) {
   full_screen_->setVisible(!full_screen);

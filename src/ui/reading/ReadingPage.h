@@ -36,6 +36,12 @@ class ReadingPage : public QWidget {
   // Shows the page file `path` in the view.
   void ShowPage(const std::string& path);
 
+  // "Save as PDF": the shown reading as the web engine prints it, to a file the user picks.
+  void SavePdfClick();
+  // "Export Page": the shown reading as one page with its pictures inside, to a file the user
+  // picks; the page the program shows stays as it is.
+  void ExportPageClick();
+
  signals:
   void SaveToDatabaseClicked();   // Button4
   void FullScreenClicked();       // ButtonFSV
@@ -48,12 +54,17 @@ class ReadingPage : public QWidget {
  private:
   // Places "Restore Window" at the bar's right edge and "New Spread" directly to its left.
   void PlaceFullScreenButtons();
+  // Where a file made of the shown reading is suggested: its name with `extension`, in the user's
+  // documents folder.
+  QString SuggestedFile(const QString& extension) const;
 
   QLineEdit* file_name_ = nullptr;            // Edit2
   QPushButton* save_html_ = nullptr;          // Button6, never shown
   QPushButton* save_to_database_ = nullptr;   // Button4
   QPushButton* return_new_spread_ = nullptr;  // ButtonReturnNS
   QPushButton* print_ = nullptr;              // Button5
+  QPushButton* save_pdf_ = nullptr;           // ButtonSavePdf
+  QPushButton* export_page_ = nullptr;        // ButtonExportPage
   QPushButton* full_screen_ = nullptr;        // ButtonFSV
   QPushButton* restore_window_ = nullptr;     // ButtonNSV
   HtmlView* view_ = nullptr;                  // CppWebBrowser1

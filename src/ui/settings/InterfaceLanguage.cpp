@@ -50,10 +50,14 @@ const Caption kCaptions[] = {
     {"Button12", "Сбросить"},
     {"Button1", "Вернуть стандартные значения", -1, 180},
     {"Button10", "Сохранить"},
-    {"Button4", "Сохранить"},
+    {"Button4", "Сохранить", -1, 90},
     {"Button6", "Сохр. HTML"},
-    {"Button5", "Печать"},
+    {"Button5", "Печать", 418, 80},
     {"ButtonFSV", "Во весь экран", 690, 83},
+    // "Full Screen" is wider in Russian: the buttons before it move left, "Save to Database"
+    // being shorter.
+    {"ButtonSavePdf", nullptr, 503, 80},
+    {"ButtonExportPage", nullptr, 588, 80},
     {"ButtonNSV", "Вернуться в окно", 659, 115},
     {"ButtonReturnNS", "Новый расклад"},
     {"BSaveCSpread", "Сохранить"},

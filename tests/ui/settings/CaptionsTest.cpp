@@ -225,6 +225,10 @@ class CaptionsTest : public QObject {
         {"Button4", "Save to Database", "Сохранить"},
         {"Button6", "Save HTML", "Сохр. HTML"},
         {"Button5", "Print", "Печать"},
+        {"ButtonSavePdf", "Save as PDF", "В PDF"},
+        {"ButtonExportPage", "Export Page", "Экспорт"},
+        {"ButtonEnterCards", "Enter Cards…", "Ввести карты…"},
+        {"JournalExportPdf", "Export PDF…", "Экспорт в PDF…"},
         {"ButtonFSV", "Full Screen", "Во весь экран"},
         {"ButtonNSV", "Restore Window", "Вернуться в окно"},
         {"ButtonReturnNS", "New Spread", "Новый расклад"},
@@ -294,6 +298,31 @@ class CaptionsTest : public QObject {
     auto* print = Find<QPushButton>(window, "Button5");
     QVERIFY(print->geometry().right() < full_screen->x());
     QCOMPARE(full_screen->geometry().right(), 772);
+    // The buttons that take a reading away stand between "Print" and "Full Screen", apart.
+    auto* save_pdf = Find<QPushButton>(window, "ButtonSavePdf");
+    auto* export_page = Find<QPushButton>(window, "ButtonExportPage");
+    QVERIFY(print->geometry().right() < save_pdf->x());
+    QVERIFY(save_pdf->geometry().right() < export_page->x());
+    QVERIFY(export_page->geometry().right() < full_screen->x());
+  }
+
+  // The dialog of "Enter Cards" with every control it can show.
+  void TheEnterCardsDialogFits() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Find<QCheckBox>(window, "CheckBoxReversedCards")->setChecked(true);
+    Click(window, "ButtonEnterCards");
+    auto* dialog = window.findChild<QWidget*>("EnterCardsDialog");
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    ClipFinder finder(QStringLiteral("Enter Cards"));
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      if (control->isVisible()) finder.Check(control);
+    }
+    for (const QString& fault : finder.Faults()) qWarning("%s", qPrintable(fault));
+    QVERIFY2(finder.Faults().isEmpty(), "clipped captions (listed above)");
   }
 
   // Every page with the shipped data (the lists show what an installation shows), the Reading
