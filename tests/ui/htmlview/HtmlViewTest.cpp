@@ -36,7 +36,8 @@ QVariant Evaluate(HtmlView& view, const QString& script) {
 bool Load(HtmlView& view, const QString& path) {
   QSignalSpy finished(&view, &QWebEngineView::loadFinished);
   view.Navigate(path.toStdString());
-  return finished.wait(20000) && finished.last().first().toBool();
+  // Generous: a 3 MB page on a machine busy with other tests takes its time.
+  return finished.wait(60000) && finished.last().first().toBool();
 }
 
 // Stands in for the desktop's handlers of the schemes it is registered for: records what the
