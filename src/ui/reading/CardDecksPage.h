@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace sibylon {
 
@@ -26,15 +28,27 @@ class CardDecksPage : public QWidget {
   void SelectDeck(const std::string& name);
   // Shows the deck view page `path`.
   void ShowDeckView(const std::string& path);
+  // What the selected deck says about itself, under the list; an empty text shows nothing.
+  void ShowDeckInfo(const QString& text, const QString& details);
+
+  int DeckCount() const;
+  int SelectedRow() const;
+  // Selects the deck of `row` (clamped to the list), or none in an empty list; no click.
+  void SelectRow(int row);
 
  signals:
   // FileListBox2Click: every click on a deck, the selected one too, and every move through the
   // list with the keys. A selection that the program makes is no click.
   void DeckClicked();
+  void ImportDeckClicked();  // "Import Deck..."
+  void RemoveDeckClicked();  // "Remove Deck"
 
  private:
   QListWidget* decks_ = nullptr;  // FileListBox2
   HtmlView* view_ = nullptr;      // CppWebBrowser3
+  QLabel* info_ = nullptr;        // the deck's author, license and source
+  QPushButton* import_ = nullptr;
+  QPushButton* remove_ = nullptr;
 };
 
 }  // namespace sibylon
