@@ -1,9 +1,6 @@
 // The main window's part of the decks: importing a deck, removing one, and what a deck says about
 // itself under the deck list.
 
-#include <QDir>
-#include <cstring>
-
 #include "app/MainWindow.h"
 #include "base/AppError.h"
 #include "deckimport/DeckFolders.h"
@@ -13,7 +10,6 @@
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/TextCodec.h"
-#include "ui/widgets/Translate.h"
 
 namespace sibylon {
 
@@ -42,13 +38,9 @@ void MainWindow::ButtonRemoveDeckClick() {
   if (!deck) return;
   // Readings need a deck, and the settings remember one.
   if (card_decks_->DeckCount() <= 1) {
-    throw AppError(ToBytes(Tr("\"%1\" is the last deck: it cannot be removed.",
-                              "\"%1\" - последняя колода: её нельзя удалить.")
-                               .arg(ToQString(*deck))));
+    throw AppError(ToBytes(CardDecksPage::LastDeckText(*deck)));
   }
-  if (MessageBox::Ask(this, Tr("Remove the deck \"%1\" with all its pictures?",
-                               "Удалить колоду \"%1\" со всеми её картинками?")
-                                .arg(ToQString(*deck))) != QMessageBox::Yes) {
+  if (MessageBox::Ask(this, CardDecksPage::RemoveQuestion(*deck)) != QMessageBox::Yes) {
     return;
   }
   const int row = card_decks_->SelectedRow();
@@ -63,31 +55,12 @@ void MainWindow::ButtonRemoveDeckClick() {
   }
   Action3CardDeckExecute();
   if (error != 0) {
-    throw AppError(
-        ToBytes(Tr("Cannot remove the deck \"%1\". %2", "Не удаётся удалить колоду \"%1\". %2")
-                    .arg(ToQString(*deck), QString::fromLocal8Bit(std::strerror(error)))));
+    throw AppError(ToBytes(CardDecksPage::CannotRemoveText(*deck, error)));
   }
 }
 
 void MainWindow::ShowDeckInfo(const std::string& deck) {
-  const auto info = ReadDeckInfo(app_.Path(kCardsFolder) + deck + "/");
-  if (!info) {
-    card_decks_->ShowDeckInfo(QString(), QString());
-    return;
-  }
-  QStringList lines;
-  if (!info->name.empty() && info->name != deck) lines << ToQString(info->name);
-  if (!info->author.empty()) lines << Tr("Author: %1", "Автор: %1").arg(ToQString(info->author));
-  if (!info->license.empty()) {
-    lines << Tr("License: %1", "Лицензия: %1").arg(ToQString(info->license));
-  }
-  QString details;
-  if (!info->source.empty()) {
-    const QString source = ToQString(info->source);
-    lines << Tr("From: %1", "Из: %1").arg(QDir(source).dirName());
-    details = Tr("Imported from %1", "Импортирована из %1").arg(source);
-  }
-  card_decks_->ShowDeckInfo(lines.join(QLatin1Char('\n')), details);
+  card_decks_->ShowDeckInfo(deck, ReadDeckInfo(app_.Path(kCardsFolder) + deck + "/"));
 }
 
 }  // namespace sibylon

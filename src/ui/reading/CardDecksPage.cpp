@@ -1,5 +1,6 @@
 #include "ui/reading/CardDecksPage.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cstring>
 
 #include "ui/htmlview/HtmlView.h"
 #include "ui/widgets/ListSelection.h"
@@ -70,10 +72,43 @@ void CardDecksPage::SelectDeck(const std::string& name) {
 
 void CardDecksPage::ShowDeckView(const std::string& path) { view_->Navigate(path); }
 
-void CardDecksPage::ShowDeckInfo(const QString& text, const QString& details) {
-  info_->setText(text);
+void CardDecksPage::ShowDeckInfo(const std::string& deck, const std::optional<DeckInfo>& info) {
+  QStringList lines;
+  QString details;
+  if (info) {
+    if (!info->name.empty() && info->name != deck) lines << ToQString(info->name);
+    if (!info->author.empty()) {
+      lines << Tr("Author: %1", "Автор: %1").arg(ToQString(info->author));
+    }
+    if (!info->license.empty()) {
+      lines << Tr("License: %1", "Лицензия: %1").arg(ToQString(info->license));
+    }
+    if (!info->source.empty()) {
+      const QString source = ToQString(info->source);
+      lines << Tr("From: %1", "Из: %1").arg(QDir(source).dirName());
+      details = Tr("Imported from %1", "Импортирована из %1").arg(source);
+    }
+  }
+  info_->setText(lines.join(QLatin1Char('\n')));
   info_->setToolTip(details);
-  info_->setVisible(!text.isEmpty());
+  info_->setVisible(!lines.isEmpty());
+}
+
+QString CardDecksPage::RemoveQuestion(const std::string& deck) {
+  return Tr("Remove the deck \"%1\" with all its pictures?",
+            "Удалить колоду \"%1\" со всеми её картинками?")
+      .arg(ToQString(deck));
+}
+
+QString CardDecksPage::LastDeckText(const std::string& deck) {
+  return Tr("\"%1\" is the last deck: it cannot be removed.",
+            "\"%1\" - последняя колода: её нельзя удалить.")
+      .arg(ToQString(deck));
+}
+
+QString CardDecksPage::CannotRemoveText(const std::string& deck, int error_number) {
+  return Tr("Cannot remove the deck \"%1\". %2", "Не удаётся удалить колоду \"%1\". %2")
+      .arg(ToQString(deck), QString::fromLocal8Bit(std::strerror(error_number)));
 }
 
 int CardDecksPage::DeckCount() const { return decks_->count(); }

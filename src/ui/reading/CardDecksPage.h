@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "deckimport/DeckInfo.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -28,8 +30,14 @@ class CardDecksPage : public QWidget {
   void SelectDeck(const std::string& name);
   // Shows the deck view page `path`.
   void ShowDeckView(const std::string& path);
-  // What the selected deck says about itself, under the list; an empty text shows nothing.
-  void ShowDeckInfo(const QString& text, const QString& details);
+  // What the selected deck `deck` says about itself (its deck-info file), under the list; a deck
+  // without one shows nothing there.
+  void ShowDeckInfo(const std::string& deck, const std::optional<DeckInfo>& info);
+
+  // The texts of "Remove Deck": its question, and why a deck stays.
+  static QString RemoveQuestion(const std::string& deck);
+  static QString LastDeckText(const std::string& deck);
+  static QString CannotRemoveText(const std::string& deck, int error_number);
 
   int DeckCount() const;
   int SelectedRow() const;
