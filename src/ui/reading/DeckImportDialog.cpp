@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 #include <cstring>
 #include <set>
 
@@ -191,6 +192,7 @@ DeckImportDialog::DeckImportDialog(std::string cards_folder, CardTitleList title
 
   OnUserAction(browse_, &QPushButton::clicked, this, &DeckImportDialog::BrowseClicked);
   OnUserAction(folder_, &QLineEdit::returnPressed, this, &DeckImportDialog::ReadFolder);
+  OnUserAction(folder_, &QLineEdit::editingFinished, this, &DeckImportDialog::FolderEdited);
   OnUserAction(name_, &QLineEdit::textEdited, this, &DeckImportDialog::NameEdited);
   OnUserAction(order_, &QComboBox::currentIndexChanged, this, &DeckImportDialog::OrderChanged);
   OnUserAction(fill_, &QCheckBox::toggled, this, &DeckImportDialog::ShowSummary);
@@ -221,8 +223,15 @@ void DeckImportDialog::BrowseClicked() {
   ReadFolder();
 }
 
+void DeckImportDialog::FolderEdited() {
+  if (folder_->text() != last_read_) ReadFolder();
+}
+
 void DeckImportDialog::ReadFolder() {
   if (Importing()) return;
+  // Another folder starts from the usual trump order, unless it states its own.
+  const bool another = folder_->text() != last_read_;
+  last_read_ = folder_->text();
   reading_.cancel();
   reading_.waitForFinished();
   thumbnails_.clear();
@@ -243,9 +252,9 @@ void DeckImportDialog::ReadFolder() {
     throw;
   }
   source_ = folder;
-  if (scan_.order) {
+  if (scan_.order || another) {
     const QSignalBlocker quiet(order_);
-    order_->setCurrentIndex(*scan_.order == TrumpOrder::kStrengthEight ? 0 : 1);
+    order_->setCurrentIndex(scan_.order == TrumpOrder::kJusticeEight ? 1 : 0);
   }
   if (!name_typed_) {
     std::string suggested = scan_.info.name;
@@ -407,12 +416,15 @@ void DeckImportDialog::ImportClicked() {
   const std::vector<int> missing = MissingCards(false);
   const std::vector<int> unreadable = MissingCards(true);
   if ((!missing.empty() || !unreadable.empty()) && !fill_->isChecked()) {
+    std::vector<int> cards = missing;
+    cards.insert(cards.end(), unreadable.begin(), unreadable.end());
+    std::sort(cards.begin(), cards.end());
     throw AppError(ToBytes(
-        Tr("%1 cards have no picture that can be read (see the list). Add the pictures to the "
-           "folder, or choose \"Fill missing cards with the blank card\".",
-           "У %1 карт нет картинки, которую можно прочитать (см. список). Добавьте картинки в "
-           "папку или выберите \"Заменить недостающие карты пустой картой\".")
-            .arg(missing.size() + unreadable.size())));
+        Tr("Cards without a picture that can be read: %1. Add their pictures to the folder, or "
+           "choose \"Fill missing cards with the blank card\".",
+           "Карты без картинки, которую можно прочитать: %1. Добавьте их картинки в папку или "
+           "выберите \"Заменить недостающие карты пустой картой\".")
+            .arg(CardList(cards))));
   }
   const std::optional<std::string> replaced = ExistingDeck(cards_, name);
   if (replaced && MessageBox::Ask(this, Tr("A deck named \"%1\" exists already.\nReplace it with "

@@ -56,6 +56,8 @@ class DeckImportDialog : public QDialog {
  private:
   void BrowseClicked();
   void ReadFolder();
+  // Leaving the field reads a folder typed there that has not been read yet.
+  void FolderEdited();
   void OrderChanged();
   void NameEdited();
   void ImportClicked();
@@ -72,6 +74,7 @@ class DeckImportDialog : public QDialog {
   std::string cards_;
   CardTitleList titles_;
   std::string source_;  // the folder read, with its trailing separator
+  QString last_read_;   // the folder field's text when it was last read
   DeckScan scan_;
   DeckMapping mapping_;
   std::map<std::string, Thumbnail> thumbnails_;  // by relative path, as they arrive
