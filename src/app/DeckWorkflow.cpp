@@ -35,11 +35,8 @@ void MainWindow::ShowImportedDeck(const QString& name) {
 
 void MainWindow::ButtonRemoveDeckClick() {
   const auto deck = card_decks_->SelectedDeck();
-  if (!deck) return;
-  // Readings need a deck, and the settings remember one.
-  if (card_decks_->DeckCount() <= 1) {
-    throw AppError(ToBytes(CardDecksPage::LastDeckText(*deck)));
-  }
+  // Readings need a deck, and the settings remember one (the page disables the button then).
+  if (!deck || card_decks_->DeckCount() <= 1) return;
   if (MessageBox::Ask(this, CardDecksPage::RemoveQuestion(*deck)) != QMessageBox::Yes) {
     return;
   }

@@ -64,6 +64,12 @@ CardDecksPage::CardDecksPage(QWidget* parent) : QWidget(parent) {
 void CardDecksPage::SetDecks(const std::vector<std::string>& decks) {
   decks_->clear();
   for (const std::string& deck : decks) decks_->addItem(ToQString(deck));
+  // Readings need a deck, and the settings remember one: the last deck stays.
+  remove_->setEnabled(decks_->count() > 1);
+  remove_->setToolTip(decks_->count() > 1
+                          ? QString()
+                          : Tr("The last deck cannot be removed: readings need a deck.",
+                               "Последнюю колоду нельзя удалить: для раскладов нужна колода."));
 }
 
 void CardDecksPage::SelectDeck(const std::string& name) {
@@ -97,12 +103,6 @@ void CardDecksPage::ShowDeckInfo(const std::string& deck, const std::optional<De
 QString CardDecksPage::RemoveQuestion(const std::string& deck) {
   return Tr("Remove the deck \"%1\" with all its pictures?",
             "Удалить колоду \"%1\" со всеми её картинками?")
-      .arg(ToQString(deck));
-}
-
-QString CardDecksPage::LastDeckText(const std::string& deck) {
-  return Tr("\"%1\" is the last deck: it cannot be removed.",
-            "\"%1\" - последняя колода: её нельзя удалить.")
       .arg(ToQString(deck));
 }
 

@@ -23,6 +23,7 @@ class CardDecksPage : public QWidget {
  public:
   explicit CardDecksPage(QWidget* parent = nullptr);
 
+  // The decks of the list; "Remove Deck" is enabled while there are two or more.
   void SetDecks(const std::vector<std::string>& decks);
   // The selected deck's folder name; nothing when no deck is selected.
   std::optional<std::string> SelectedDeck() const;
@@ -36,7 +37,6 @@ class CardDecksPage : public QWidget {
 
   // The texts of "Remove Deck": its question, and why a deck stays.
   static QString RemoveQuestion(const std::string& deck);
-  static QString LastDeckText(const std::string& deck);
   static QString CannotRemoveText(const std::string& deck, int error_number);
 
   int DeckCount() const;
