@@ -106,8 +106,6 @@ void InstallDeck(const std::string& import_folder, const std::string& cards,
                  const std::string& name, const std::optional<std::string>& replaced) {
   const std::string from = WithoutSlash(import_folder);
   const std::string target = cards + name;
-  // The pictures reach the disk before the name does.
-  SyncFileSystem(from);
   if (!replaced) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
       const int error = errno;

@@ -37,11 +37,13 @@ std::string MakeImportFolder(const std::string& cards, const std::string& name);
 // Fails with "Cannot create file"; a file cut short is removed.
 void WriteNewFile(const std::string& path, std::string_view bytes);
 
-// Puts the finished import folder in place as the deck `name`. When `replaced` names an existing
-// deck folder, the two are exchanged in one step (renameat2 RENAME_EXCHANGE; where the file system
-// cannot, the old deck is renamed aside first and back if the new one cannot follow) and the old
-// deck is removed afterwards: at every moment one whole deck has the name. Fails with "Cannot
-// create file"; the import folder is then left to the caller.
+// Puts the finished import folder in place as the deck `name`; its files must be on the disk
+// already (SyncFileSystem, which can take a while on a busy disk, so the caller runs it off the
+// window's thread), so that the name never reaches the disk before them. When `replaced` names an
+// existing deck folder, the two are exchanged in one step (renameat2 RENAME_EXCHANGE; where the
+// file system cannot, the old deck is renamed aside first and back if the new one cannot follow)
+// and the old deck is removed afterwards: at every moment one whole deck has the name. Fails with
+// "Cannot create file"; the import folder is then left to the caller.
 void InstallDeck(const std::string& import_folder, const std::string& cards,
                  const std::string& name, const std::optional<std::string>& replaced);
 

@@ -129,6 +129,8 @@ QString FinishDeck(const QList<CardResult>& results, const std::string& folder,
       WriteBytes(PicturePath(folder, "reversed", card), turned_blank);
     }
     WriteNewFile(folder + kDeckInfoFile, DeckInfoText(request.info));
+    // The pictures reach the disk before the deck's name does (InstallDeck).
+    SyncFileSystem(folder);
   } catch (const std::exception& error) {
     return ToQString(error.what());
   }
