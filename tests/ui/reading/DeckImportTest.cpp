@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -142,8 +143,10 @@ void Import(DeckImportDialog& dialog, const QString& name) {
   edit->clear();
   QTest::keyClicks(edit, name);
   QVERIFY(Find<QPushButton>(dialog, "DeckImportStart")->isEnabled());
+  // The main window's dialog is deleted once it closes.
+  const QPointer<DeckImportDialog> alive(&dialog);
   Click(dialog, "DeckImportStart");
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Importing(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!alive || !alive->Importing(), 20000);
 }
 
 }  // namespace
