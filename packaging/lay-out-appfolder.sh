@@ -21,10 +21,14 @@ for folder in spreads descriptions database cards titles xfiles; do
   done
 done
 
-# The shipped decks: their pictures are the program's.
+# The shipped decks: their pictures are the program's. A deck the user imported under the same
+# name (it carries a deck-info.txt of its own) is the user's and stays as it is.
 for deck in "$data"/cards/*/; do
   [ -d "$deck" ] || continue
   name="$(basename "$deck")"
+  if [ -f "$app/cards/$name/deck-info.txt" ] && ! cmp -s "$deck/deck-info.txt" "$app/cards/$name/deck-info.txt"; then
+    continue
+  fi
   cp -R -f "$deck." "$app/cards/$name/"
 done
 

@@ -3,7 +3,7 @@
 # own folder and the folders below it in this order, nothing above.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-layers=(base deck srml reading database settings editors
+layers=(base deck srml reading database settings editors deckimport
         ui/widgets ui/htmlview ui/deck ui/reading ui/database ui/settings ui/editors ui/about app)
 
 rank_of() {

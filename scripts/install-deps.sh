@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkgconf clang-format
   qt6-base-dev qt6-webengine-dev libqt6webenginewidgets6 libqt6webenginecore6-bin libgl-dev
   qt6-charts-dev qt6-svg-dev
+  qt6-image-formats-plugins libqt6svg6 libtomlplusplus-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation xvfb xauth imagemagick openbox wmctrl xdotool x11-utils
   # tests only: the menu entry and the metadata are validated as the desktop would

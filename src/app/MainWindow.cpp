@@ -65,6 +65,7 @@ MainWindow::MainWindow(AppFolder app, QWidget* parent)
   ConnectReadingHandlers();
   ConnectDatabaseHandlers();
   ConnectJournalHandlers();
+  ConnectDeckHandlers();
   CenterOnDesktop();
 
   startup_failure_ = RunSteps(StartupSteps());
@@ -152,6 +153,8 @@ void MainWindow::RemoveSaveLeftovers() {
                                         kTitlesFolder, kXFilesFolder, kCardsFolder}) {
     RemoveTempFileLeftovers(app_.Path(folder), started_);
   }
+  // Deck imports that did not finish, and replaced or removed decks whose files did not all go.
+  RemoveTempFolderLeftovers(app_.Path(kCardsFolder), started_);
 }
 
 std::vector<Step> MainWindow::StartupSteps() {

@@ -117,6 +117,11 @@ class MainWindow : public QMainWindow, private SettingsTarget {
 
   // Card Decks page: writes and shows the view of the selected deck.
   void Action3CardDeckExecute();
+  void ButtonImportDeckClick();  // "Import Deck...": the import dialog
+  void ButtonRemoveDeckClick();  // "Remove Deck", after a question; never the last deck
+  // An import has put the deck `name` in place: the list is read again, the deck selected and
+  // viewed.
+  void ShowImportedDeck(const QString& name);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -139,6 +144,9 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void DealCards(const ShuffleResult* laid);
   void RefreshSpreadList();
   void FillDeckList();
+  void ConnectDeckHandlers();
+  // What the selected deck's deck-info file says, under the deck list.
+  void ShowDeckInfo(const std::string& deck);
   void ActionLSDExecute();
   void AdjustDeckChoice();
   void TitleChoiceClicked();

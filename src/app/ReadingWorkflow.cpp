@@ -129,6 +129,7 @@ void MainWindow::Action3CardDeckExecute() {
   WriteLinesFile(path, DeckViewPage(*deck, session_.Titles(), preferences_->CodePage(),
                                     preferences_->ShowFrames()));
   card_decks_->ShowDeckView(path);
+  ShowDeckInfo(*deck);
 }
 
 void MainWindow::FillDescriptionSetList() {

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "base/AppError.h"
+#include "base/FolderTree.h"
 #include "base/TempFileName.h"
 
 namespace sibylon {
@@ -40,16 +41,6 @@ mode_t ModeForNewFile() {
   mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
-}
-
-// Makes the rename itself durable: until the folder's entry reaches the disk, a power cut can
-// bring back the old file. A folder that cannot be synced (some file systems refuse) changes
-// nothing about the save, which has already happened.
-void SyncFolder(const std::string& folder) {
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/FolderTree.h"
+
 namespace sibylon {
 namespace {
 
@@ -39,8 +41,19 @@ bool IsTempFileName(std::string_view name) {
          name.substr(name.size() - tail, kMarker.size()) == kMarker;
 }
 
-void RemoveTempFileLeftovers(const std::string& folder,
-                             std::chrono::system_clock::time_point started) {
+namespace {
+
+std::chrono::system_clock::time_point ChangeTime(const struct stat& info) {
+  return std::chrono::system_clock::time_point(
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(
+          std::chrono::seconds(info.st_mtim.tv_sec) +
+          std::chrono::nanoseconds(info.st_mtim.tv_nsec)));
+}
+
+// Removes the temporary files (or folders) of `folder` last changed before `started`.
+template <typename Remove>
+void RemoveLeftovers(const std::string& folder, std::chrono::system_clock::time_point started,
+                     bool folders, Remove remove) {
   DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return;
   std::string prefix = folder;
@@ -49,14 +62,23 @@ void RemoveTempFileLeftovers(const std::string& folder,
     if (!IsTempFileName(entry->d_name)) continue;
     const std::string path = prefix + entry->d_name;
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-    const auto changed = std::chrono::system_clock::time_point(
-        std::chrono::duration_cast<std::chrono::system_clock::duration>(
-            std::chrono::seconds(info.st_mtim.tv_sec) +
-            std::chrono::nanoseconds(info.st_mtim.tv_nsec)));
-    if (changed < started) ::unlink(path.c_str());
+    if (::lstat(path.c_str(), &info) != 0) continue;
+    if (folders ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode)) continue;
+    if (ChangeTime(info) < started) remove(path);
   }
   ::closedir(dir);
+}
+
+}  // namespace
+
+void RemoveTempFileLeftovers(const std::string& folder,
+                             std::chrono::system_clock::time_point started) {
+  RemoveLeftovers(folder, started, false, [](const std::string& path) { ::unlink(path.c_str()); });
+}
+
+void RemoveTempFolderLeftovers(const std::string& folder,
+                               std::chrono::system_clock::time_point started) {
+  RemoveLeftovers(folder, started, true, [](const std::string& path) { RemoveFolderTree(path); });
 }
 
 }  // namespace sibylon

@@ -23,4 +23,10 @@ bool IsTempFileName(std::string_view name);
 void RemoveTempFileLeftovers(const std::string& folder,
                              std::chrono::system_clock::time_point started);
 
+// Removes from `folder` the temporary folders (named as a save's temporary file) last changed
+// before `started`, with everything in them: imports of an earlier run that did not finish, and
+// replaced decks whose removal did not. Never fails, as RemoveTempFileLeftovers.
+void RemoveTempFolderLeftovers(const std::string& folder,
+                               std::chrono::system_clock::time_point started);
+
 }  // namespace sibylon

@@ -12,6 +12,7 @@
 #include "support/Controls.h"
 #include "support/Pages.h"
 #include "support/TestAppFolder.h"
+#include "ui/reading/DeckImportDialog.h"
 #include "ui/settings/InterfaceLanguage.h"
 #include "ui/widgets/MessageBox.h"
 
@@ -60,6 +61,24 @@ QList<QWidget*> FocusableShownControls(QWidget* root) {
 QString Describe(QWidget* control) {
   return QStringLiteral("%1 (%2)").arg(control->objectName(),
                                        QString::fromLatin1(control->metaObject()->className()));
+}
+
+// The controls of a dialog that have no name or share their name with another of their role;
+// each is also written to the test's log.
+QStringList DialogFaults(QWidget* dialog) {
+  QStringList faults;
+  QMap<QPair<int, QString>, QWidget*> seen;
+  for (QWidget* control : FocusableShownControls(dialog)) {
+    const QPair<int, QString> key(RoleOf(control), NameOf(control));
+    if (key.second.isEmpty()) faults << "no name: " + Describe(control);
+    if (QWidget* first = seen.value(key); first && !key.second.isEmpty()) {
+      faults << QStringLiteral("%1 and %2 are both \"%3\"")
+                    .arg(Describe(first), Describe(control), key.second);
+    }
+    seen.insert(key, control);
+  }
+  for (const QString& fault : faults) qWarning("%s", qPrintable(fault));
+  return faults;
 }
 
 }  // namespace
@@ -120,23 +139,47 @@ class AccessibleNamesTest : public QObject {
     auto* dialog = window.findChild<QWidget*>("EnterCardsDialog");
     QVERIFY(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QStringList faults;
-    QMap<QPair<int, QString>, QWidget*> seen;
-    const QList<QWidget*> controls = FocusableShownControls(dialog);
-    QVERIFY(controls.size() >= 5);
-    for (QWidget* control : controls) {
-      const QPair<int, QString> key(RoleOf(control), NameOf(control));
-      if (key.second.isEmpty()) faults << "no name: " + Describe(control);
-      if (QWidget* first = seen.value(key); first && !key.second.isEmpty()) {
-        faults << QStringLiteral("%1 and %2 are both \"%3\"")
-                      .arg(Describe(first), Describe(control), key.second);
-      }
-      seen.insert(key, control);
-    }
-    for (const QString& fault : faults) qWarning("%s", qPrintable(fault));
+    QVERIFY(FocusableShownControls(dialog).size() >= 5);
+    const QStringList faults = DialogFaults(dialog);
     QVERIFY2(faults.isEmpty(), "controls of the dialog (listed above)");
     QCOMPARE(NameOf(window.findChild<QWidget*>("EnterCardsCard")),
              Russian() ? QString::fromUtf8("Карта:") : QStringLiteral("Card:"));
+  }
+
+  // The import dialog of the Card Decks page: every control named and told apart, the fields by
+  // their captions.
+  void TheImportDialogNamesItsControls() {
+    test::TestAppFolder app("basic");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::ShowPage(Find<QWidget>(window, "TabSheet9"));
+    Click(window, "ButtonImportDeck");
+    auto* dialog = window.findChild<DeckImportDialog*>();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QStringList faults = DialogFaults(dialog);
+    QVERIFY2(faults.isEmpty(), "the import dialog's controls (listed above)");
+
+    const struct {
+      const char* control;
+      const char* english;
+      const char* russian;
+    } rows[] = {
+        {"DeckImportFolder", "Deck folder", "Папка колоды"},
+        {"DeckImportName", "Deck name", "Название колоды"},
+        {"DeckImportTrumpOrder", "Trump order", "Порядок арканов"},
+        {"DeckImportPreview", "Cards and their pictures", "Карты и их картинки"},
+        {"DeckImportStart", "Import", "Импортировать"},
+    };
+    for (const auto& row : rows) {
+      QWidget* control = Find<QWidget>(*dialog, row.control);
+      QCOMPARE(NameOf(control), QString::fromUtf8(Russian() ? row.russian : row.english));
+    }
+    QCOMPARE(
+        NameOf(Find<QWidget>(window, "LabelDeckInfo")),
+        Russian() ? QString::fromUtf8("Сведения о колоде") : QStringLiteral("Deck information"));
+    dialog->close();
   }
 
   // The controls that Qt alone names wrongly or not at all, in the built language.

@@ -102,6 +102,16 @@ start_from_menu "$desktop"
 second_start_hands_over "$desktop"
 close_program
 
+# A deck the user imported under the name of the shipped one is the user's.
+cp -a "$app/cards/Celestine" "$work/Celestine"
+mkdir -p "$app/cards/Mine/normal" && printf 'name=Mine\r\n' > "$app/cards/Mine/deck-info.txt"
+printf 'my own card' > "$app/cards/Mine/normal/1.jpg"
+mv "$app/cards/Celestine" "$app/cards/.Celestine.old" && mv "$app/cards/Mine" "$app/cards/Celestine"
+cmake --install "$build" --prefix "$local_prefix" > "$work/install.log" 2>&1 || fail "the update failed"
+check "the update overwrote an imported deck of the shipped deck's name" \
+  [ "$(cat "$app/cards/Celestine/normal/1.jpg")" = "my own card" ]
+rm -rf "$app/cards/Celestine" "$app/cards/.Celestine.old" && mv "$work/Celestine" "$app/cards/Celestine"
+
 # An update: the program, its guide and its deck's pictures are replaced; the user's files stay.
 make_user_files "$app"
 printf 'changed' > "$app/cards/Celestine/normal/1.jpg"

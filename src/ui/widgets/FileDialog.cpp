@@ -27,6 +27,11 @@ QString FileDialog::SaveFileName(QWidget* parent, const QString& caption, const 
   return dialog.selectedFiles().first();
 }
 
+QString FileDialog::ExistingFolder(QWidget* parent, const QString& caption, const QString& start) {
+  if (next_file_name) return *std::exchange(next_file_name, std::nullopt);
+  return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 void FileDialog::SetNextFileName(const QString& name) { next_file_name = name; }
 
 QString FileDialog::LastSuggested() { return last_suggested; }

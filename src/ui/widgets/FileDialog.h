@@ -15,7 +15,11 @@ class FileDialog {
   static QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                               const QString& filter, const QString& default_suffix = QString());
 
-  // The next call answers `name` (empty: as if cancelled) without showing a dialog.
+  // The folder the user chose, or an empty text when the user cancelled.
+  static QString ExistingFolder(QWidget* parent, const QString& caption, const QString& start);
+
+  // The next call, for a file or a folder, answers `name` (empty: as if cancelled) without
+  // showing a dialog.
   static void SetNextFileName(const QString& name);
   // The name the last call suggested, for tests.
   static QString LastSuggested();

@@ -21,6 +21,7 @@
 #include "support/Controls.h"
 #include "support/Pages.h"
 #include "support/TestAppFolder.h"
+#include "ui/reading/DeckImportDialog.h"
 #include "ui/settings/InterfaceLanguage.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/NamedControls.h"
@@ -139,6 +140,7 @@ class ClipFinder {
   void CheckGrid(QTableWidget* grid) {
     const int cell_margin = 2 * (Metric(grid, QStyle::PM_FocusFrameHMargin) + 1);
     for (int column = 0; column < grid->columnCount(); ++column) {
+      if (grid->isColumnHidden(column)) continue;  // nothing of it shows
       const int width = grid->horizontalHeader()->sectionSize(column);
       if (QTableWidgetItem* heading = grid->horizontalHeaderItem(column)) {
         Need(grid, heading->text(),
@@ -222,6 +224,8 @@ class CaptionsTest : public QObject {
         {"Button12", "Restore Default", "Сбросить"},
         {"Button1", "Reset to Default", "Вернуть стандартные значения"},
         {"Button10", "Save", "Сохранить"},
+        {"ButtonImportDeck", "Import Deck…", "Импорт колоды…"},
+        {"ButtonRemoveDeck", "Remove Deck", "Удалить колоду"},
         {"Button4", "Save to Database", "Сохранить"},
         {"Button6", "Save HTML", "Сохр. HTML"},
         {"Button5", "Print", "Печать"},
@@ -325,6 +329,26 @@ class CaptionsTest : public QObject {
     QVERIFY2(finder.Faults().isEmpty(), "clipped captions (listed above)");
   }
 
+  // The texts of the Card Decks page that are made as they are needed: what a deck says about
+  // itself, and why the last deck stays.
+  void TheCardDecksPagesTexts() {
+    test::TestAppFolder app("basic");
+    app.Write(
+        "cards/TestDeck/deck-info.txt",
+        "name=TestDeck\r\nauthor=A. Painter\r\nlicense=CC0\r\nsource=/home/me/decks/moon\r\n");
+    MainWindow window(app.App());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::ShowPage(Find<QWidget>(window, "TabSheet9"));
+    QCOMPARE(Find<QLabel>(window, "LabelDeckInfo")->text(),
+             Russian() ? QString::fromUtf8("Автор: A. Painter\nЛицензия: CC0\nИз: moon")
+                       : QStringLiteral("Author: A. Painter\nLicense: CC0\nFrom: moon"));
+    QCOMPARE(Find<QPushButton>(window, "ButtonRemoveDeck")->toolTip(),
+             Russian()
+                 ? QString::fromUtf8("Последнюю колоду нельзя удалить: для раскладов нужна колода.")
+                 : QStringLiteral("The last deck cannot be removed: readings need a deck."));
+  }
+
   // Every page with the shipped data (the lists show what an installation shows), the Reading
   // page in the window and full screen included.
   void NoCaptionIsClipped() {
@@ -352,6 +376,19 @@ class CaptionsTest : public QObject {
     }
     faults << full_screen.Faults();
     Click(window, "ButtonNSV");
+
+    // The import dialog of the Card Decks page, with the shipped titles in its list.
+    test::ShowPage(Find<QWidget>(window, "TabSheet9"));
+    Click(window, "ButtonImportDeck");
+    auto* dialog = window.findChild<DeckImportDialog*>();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    ClipFinder in_dialog(QStringLiteral("Import Deck"));
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+      if (control->isVisible()) in_dialog.Check(control);
+    }
+    faults << in_dialog.Faults();
+    dialog->close();
 
     faults.removeDuplicates();
     for (const QString& fault : faults) qWarning("%s", qPrintable(fault));
