@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -25,7 +24,6 @@
 #include "deckimport/DeckScan.h"
 #include "ui/reading/DeckImportDialog.h"
 #include "ui/reading/DeckImportJob.h"
-#include "ui/widgets/MessageBox.h"
 
 namespace sibylon {
 namespace {
@@ -129,13 +127,3 @@ BENCHMARK_CAPTURE(BM_PreviewDeck, png, "png")->Unit(benchmark::kMillisecond)->It
 
 }  // namespace
 }  // namespace sibylon
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  sibylon::MessageBox::SetTestMode(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

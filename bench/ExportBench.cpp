@@ -177,16 +177,3 @@ BENCHMARK(BM_JournalExportOf100Readings)->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 }  // namespace sibylon
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) {
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-  }
-  QApplication application(argc, argv);
-  sibylon::MessageBox::SetTestMode(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

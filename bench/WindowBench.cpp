@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -14,7 +13,6 @@
 #include <QWebEngineView>
 
 #include "app/MainWindow.h"
-#include "ui/widgets/MessageBox.h"
 
 namespace sibylon {
 namespace {
@@ -68,16 +66,3 @@ BENCHMARK(BM_ShuffleAndDealToPageLoaded)->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 }  // namespace sibylon
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) {
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-  }
-  QApplication application(argc, argv);
-  sibylon::MessageBox::SetTestMode(true);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

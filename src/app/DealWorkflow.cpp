@@ -2,9 +2,7 @@
 // shuffle and the deal, from the click to the composed reading.
 
 #include <QPushButton>
-#include <algorithm>
 #include <ctime>
-#include <optional>
 
 #include "app/MainWindow.h"
 #include "base/AppError.h"
@@ -87,10 +85,7 @@ void MainWindow::ActionLSDExecute() {
 
 void MainWindow::AdjustDeckChoice() {
   if (!new_spread_->SelectedSpread()) return;
-  const Lines cards = SectionReader(Sources(), "CSS", "CARDS");
-  if (cards.empty()) throw ListIndexOutOfBounds(0);
-  const int count = StrToInt(cards[0]);
-  preferences_->AdjustDeckChoice(count);
+  preferences_->AdjustDeckChoice(SpreadCardCount(SourceLines(Sources(), "CSS")));
 }
 
 void MainWindow::ButtonShuffleClick() { Shuffle(); }
@@ -124,10 +119,10 @@ std::string MainWindow::SelectedDeckFolder(const char* separator) const {
 void MainWindow::Deal() {
   session_.ResetShuffleCount();
   new_spread_->ShowDealt();
-  DealCards(nullptr);
+  DealCards(session_.LatestShuffle());
 }
 
-void MainWindow::DealCards(const ShuffleResult* laid) {
+void MainWindow::DealCards(const ShuffleResult& cards) {
   Action2Execute();
   std::string deck_folder = SelectedDeckFolder("/");
 
@@ -142,13 +137,9 @@ void MainWindow::DealCards(const ShuffleResult* laid) {
   inputs.question_lines = new_spread_->QuestionLines();
   inputs.spread_document = SourceLines(Sources(), "CSS");
   // A deal that fails anywhere up to the written page keeps the previous reading (ReadingSession).
-  if (laid) {
-    inputs.fortune = laid->fortune;
-    inputs.mirrors = laid->mirrors;
-    session_.DealCards(std::move(inputs), std::move(deck_folder), GatherPageSettings());
-  } else {
-    session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
-  }
+  inputs.fortune = cards.fortune;
+  inputs.mirrors = cards.mirrors;
+  session_.Deal(std::move(inputs), std::move(deck_folder), GatherPageSettings());
   PreviewFileName();
   ShowReading(preferences_->FileNamePreview());
 }
@@ -156,32 +147,17 @@ void MainWindow::DealCards(const ShuffleResult* laid) {
 void MainWindow::ButtonEnterCardsClick() {
   const auto spread = new_spread_->SelectedSpread();
   if (!spread) throw ListIndexOutOfBounds(-1);
-  const Lines document = SourceLines(Sources(), "CSS");
-  const Lines cards = SectionReader(document, "CARDS");
-  if (cards.empty()) throw ListIndexOutOfBounds(0);
-  const int count = std::max(0, StrToInt(cards[0]));
+  SpreadPositions positions = ReadSpreadPositions(SourceLines(Sources(), "CSS"));
   CardEntrySpread entry;
   entry.name = *spread;
   entry.deck = EntryDeckOf(preferences_->GatherDeckOptions());
-  CheckDeckCovers(entry.deck, count);
-  const Lines meanings = SectionReader(document, "MEANINGS");
-  const Lines positions = SectionReader(document, "POSITIONS");
-  for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-    entry.meanings.push_back(i < meanings.size() ? meanings[i] : std::string());
-    std::optional<CardPlace> place;
-    // A place that cannot be read is only left out of the drawing; the deal says what is wrong.
-    if (i < positions.size()) {
-      try {
-        place = ParsePosition(positions[i]);
-      } catch (const AppError&) {
-      }
-    }
-    entry.places.push_back(place);
-  }
+  CheckDeckCovers(entry.deck, static_cast<int>(positions.places.size()));
+  entry.meanings = std::move(positions.meanings);
+  entry.places = std::move(positions.places);
   entry.titles = ComposeCardTitleList(titles_editor_->Texts());
   // The cards are dealt as a shuffle's would be, from the spread as it is when OK is pressed.
   auto* dialog = new EnterCardsDialog(
-      std::move(entry), [this](const ShuffleResult& laid) { DealCards(&laid); }, this);
+      std::move(entry), [this](const ShuffleResult& laid) { DealCards(laid); }, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
 }

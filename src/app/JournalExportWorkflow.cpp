@@ -63,15 +63,8 @@ void MainWindow::ExportJournalPdf(const std::vector<std::string>& files) {
     if (progress.wasCanceled()) return;
     const std::string& file = files[static_cast<std::size_t>(i)];
     try {
-      const Lines reading = ReadLinesFile(DatabaseFolder() + file);
-      RenderInputs inputs;
-      inputs.reading = &reading;
-      inputs.titles = &session_.Titles();
-      inputs.deck_folder = deck_folder;
-      inputs.options = settings.options;
-      inputs.words = settings.words;
-      inputs.descriptions = settings.descriptions;
-      pages.push_back(RenderReading(inputs).page);
+      pages.push_back(
+          session_.PageOf(ReadLinesFile(DatabaseFolder() + file), deck_folder, settings));
     } catch (const AppError&) {
       left_out << ToQString(file);  // a file that is no reading spoils none of the others
     }

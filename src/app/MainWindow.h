@@ -139,9 +139,9 @@ class MainWindow : public QMainWindow, private SettingsTarget {
   void RunShuffleCards();
   void Shuffle();
   void Deal();
-  // The deal's steps after the shuffle's: the cards `laid` by the user, or with none the latest
-  // shuffle's, composed into the held reading and shown.
-  void DealCards(const ShuffleResult* laid);
+  // The deal's steps after the shuffle's: `cards` (the latest shuffle's, or those the user laid)
+  // composed into the held reading and shown.
+  void DealCards(const ShuffleResult& cards);
   void RefreshSpreadList();
   void FillDeckList();
   void ConnectDeckHandlers();

@@ -6,14 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/FoldText.h"
 #include "database/JournalEntry.h"
 
 namespace sibylon {
-
-// Text as the search compares it: UTF-8 letters in lower case and without their diacritics
-// (Latin letters of Latin-1 and Latin Extended-A to their base letter, Cyrillic to lower case with
-// "ё" as "е"); every other byte as it is.
-std::string FoldForSearch(std::string_view text);
 
 // What the journal's search field and filters ask for. Empty fields ask for nothing.
 struct JournalQuery {

@@ -12,13 +12,6 @@ void ReadingSession::Shuffle(const DeckOptions& options, std::uint32_t seed) {
 }
 
 void ReadingSession::Deal(DealInputs inputs, std::string deck_folder, const PageSettings& page) {
-  inputs.fortune = shuffle_.fortune;
-  inputs.mirrors = shuffle_.mirrors;
-  DealCards(std::move(inputs), std::move(deck_folder), page);
-}
-
-void ReadingSession::DealCards(DealInputs inputs, std::string deck_folder,
-                               const PageSettings& page) {
   Show(ComposeSavedReading(inputs), std::move(deck_folder), page);
 }
 
@@ -27,7 +20,8 @@ void ReadingSession::Load(const std::string& path, std::string deck_folder,
   Show(ReadLinesFile(path), std::move(deck_folder), page);
 }
 
-void ReadingSession::Show(Lines reading, std::string deck_folder, const PageSettings& page) {
+Lines ReadingSession::PageOf(const Lines& reading, const std::string& deck_folder,
+                             const PageSettings& page) const {
   RenderInputs inputs;
   inputs.reading = &reading;
   inputs.titles = &titles_;
@@ -35,7 +29,11 @@ void ReadingSession::Show(Lines reading, std::string deck_folder, const PageSett
   inputs.options = page.options;
   inputs.words = page.words;
   inputs.descriptions = page.descriptions;
-  WriteLinesFile(page_path_, RenderReading(inputs).page);
+  return RenderReading(inputs).page;
+}
+
+void ReadingSession::Show(Lines reading, std::string deck_folder, const PageSettings& page) {
+  WriteLinesFile(page_path_, PageOf(reading, deck_folder, page));
   held_reading_ = std::move(reading);
   deck_folder_ = std::move(deck_folder);
 }

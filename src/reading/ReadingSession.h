@@ -39,15 +39,16 @@ class ReadingSession {
   // A deal starts the count again, before anything else of it is done.
   void ResetShuffleCount() { shuffle_count_ = 1; }
 
-  // The deal: the reading composed from `inputs` with the latest shuffle's cards (its fortune and
-  // mirrors are taken from there), shown with the pictures of `deck_folder`.
+  // The deal of the cards in `inputs.fortune` and `inputs.mirrors` (the latest shuffle's, or
+  // cards the user laid from a deck of their own): the reading composed from `inputs`, shown with
+  // the pictures of `deck_folder`. The latest shuffle and the count of shuffles are not touched.
   void Deal(DealInputs inputs, std::string deck_folder, const PageSettings& page);
-  // The deal of the cards in `inputs.fortune` and `inputs.mirrors` (cards the user laid from a
-  // deck of their own): composed, rendered, written and held as a deal of the same cards from a
-  // shuffle. The latest shuffle and the count of shuffles are not touched: no shuffle was used.
-  void DealCards(DealInputs inputs, std::string deck_folder, const PageSettings& page);
   // The stored reading of the file `path`, shown with the pictures of `deck_folder`.
   void Load(const std::string& path, std::string deck_folder, const PageSettings& page);
+  // The page of `reading` with the pictures of `deck_folder` and the session's titles, as a deal
+  // or a load writes it; nothing is written or held.
+  Lines PageOf(const Lines& reading, const std::string& deck_folder,
+               const PageSettings& page) const;
 
   void SetTitles(CardTitleList titles) { titles_ = std::move(titles); }
 

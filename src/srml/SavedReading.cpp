@@ -5,6 +5,7 @@
 #include "base/TextReplace.h"
 #include "srml/DateTimeFormat.h"
 #include "srml/SectionReader.h"
+#include "srml/SpreadDefinition.h"
 
 namespace sibylon {
 namespace {
@@ -44,9 +45,7 @@ Lines ComposeSavedReading(const DealInputs& inputs) {
   for (const std::string& line : inputs.question_lines) lines.push_back(line + "<br />");
   lines.push_back(EndTag("QUESTION"));
 
-  const Lines cards = SectionReader(inputs.spread_document, "CARDS");
-  if (cards.empty()) throw ListIndexOutOfBounds(0);
-  const int count = StrToInt(cards[0]);
+  const int count = SpreadCardCount(inputs.spread_document);
   AddOneLineSection(lines, "CARDS", std::to_string(count));
 
   for (const char* name : {"DESCRIPTION", "MEANINGS", "POSITIONS"}) {

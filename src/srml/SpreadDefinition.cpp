@@ -1,5 +1,7 @@
 #include "srml/SpreadDefinition.h"
 
+#include <algorithm>
+
 #include "base/AppError.h"
 #include "base/StrToInt.h"
 #include "srml/SectionReader.h"
@@ -59,6 +61,32 @@ CardPlace ParsePosition(std::string_view line) {
   place.left = StrToInt(text.left);
   place.top = StrToInt(text.top);
   return place;
+}
+
+int SpreadCardCount(const Lines& document) {
+  const Lines cards = SectionReader(document, "CARDS");
+  if (cards.empty()) throw ListIndexOutOfBounds(0);
+  return StrToInt(cards[0]);
+}
+
+SpreadPositions ReadSpreadPositions(const Lines& document) {
+  const int count = SpreadCardCount(document);
+  const Lines meanings = SectionReader(document, "MEANINGS");
+  const Lines positions = SectionReader(document, "POSITIONS");
+  SpreadPositions spread;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(std::max(count, 0)); ++i) {
+    spread.meanings.push_back(i < meanings.size() ? meanings[i] : std::string());
+    std::optional<CardPlace> place;
+    if (i < positions.size()) {
+      try {
+        place = ParsePosition(positions[i]);
+      } catch (const AppError&) {
+        // An unreadable place is only left out; a deal of the spread says what is wrong.
+      }
+    }
+    spread.places.push_back(place);
+  }
+  return spread;
 }
 
 }  // namespace sibylon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,5 +43,19 @@ PositionText SplitPositionLine(std::string_view line);
 // SplitPositionLine, then left and top converted in that order ("'%s' is not a valid integer
 // value" for the first that is not an integer).
 CardPlace ParsePosition(std::string_view line);
+
+// The number on the CARDS line of a spread document (or of a saved reading, which copies it):
+// "List index out of bounds (0)" without one, "'%s' is not a valid integer value" for a line
+// that is no integer.
+int SpreadCardCount(const Lines& document);
+
+// What a spread document says of each of its positions: the meaning ("" where it has none) and
+// the card's place on the card table (none where the POSITIONS line is missing or unreadable),
+// one each for the SpreadCardCount positions (none for a count below 1).
+struct SpreadPositions {
+  std::vector<std::string> meanings;
+  std::vector<std::optional<CardPlace>> places;
+};
+SpreadPositions ReadSpreadPositions(const Lines& document);
 
 }  // namespace sibylon

@@ -41,7 +41,10 @@ class ReadingSessionTest : public ::testing::Test {
   // A first reading, dealt from a shuffle of the whole deck.
   void DealFirst() {
     session_.Shuffle(DeckOptions{}, 7);
-    session_.Deal(Inputs(ReadLinesFile(kCase + "spread.srml")), "/decks/first/", Page());
+    DealInputs inputs = Inputs(ReadLinesFile(kCase + "spread.srml"));
+    inputs.fortune = session_.LatestShuffle().fortune;
+    inputs.mirrors = session_.LatestShuffle().mirrors;
+    session_.Deal(std::move(inputs), "/decks/first/", Page());
   }
 
   test::TempFolder folder_;

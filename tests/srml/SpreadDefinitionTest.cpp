@@ -97,5 +97,31 @@ TEST(SpreadDefinitionTest, PositionsConvertLeftFirst) {
   for (const auto& c : cases) EXPECT_EQ(ErrorOf([&] { ParsePosition(c.line); }), c.error) << c.line;
 }
 
+// What a spread document says of its positions: one meaning and one place per card of its count,
+// "" and no place where the document has none or cannot be read.
+TEST(SpreadDefinitionTest, PositionsAreReadForTheCountOfCards) {
+  const Lines document = {"[CARDS]", "3",       "[/CARDS]",    "[MEANINGS]",
+                          "past",    "present", "[/MEANINGS]", "[POSITIONS]",
+                          "10,20",   "x,5",     "[/POSITIONS]"};
+  const SpreadPositions positions = ReadSpreadPositions(document);
+  EXPECT_EQ(positions.meanings, (std::vector<std::string>{"past", "present", ""}));
+  ASSERT_EQ(positions.places.size(), 3u);
+  ASSERT_TRUE(positions.places[0]);
+  EXPECT_EQ(positions.places[0]->left, 10);
+  EXPECT_EQ(positions.places[0]->top, 20);
+  EXPECT_FALSE(positions.places[1]);
+  EXPECT_FALSE(positions.places[2]);
+
+  EXPECT_TRUE(ReadSpreadPositions({"[CARDS]", "-2", "[/CARDS]"}).places.empty());
+  EXPECT_EQ(ErrorOf([] {
+              SpreadCardCount({"[SPREAD]", "x", "[/SPREAD]"});
+            }),
+            "List index out of bounds (0)");
+  EXPECT_EQ(ErrorOf([] {
+              SpreadCardCount({"[CARDS]", "three", "[/CARDS]"});
+            }),
+            "'three' is not a valid integer value");
+}
+
 }  // namespace
 }  // namespace sibylon

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "base/FoldText.h"
 #include "deck/CardCatalogue.h"
 #include "ui/deck/CardTableSketch.h"
 #include "ui/widgets/CardGroupName.h"
@@ -23,14 +24,8 @@
 namespace sibylon {
 namespace {
 
-// Text as the chooser compares it: case folded and without diacritics ("ё" as "е").
-QString Folded(const QString& text) {
-  QString folded;
-  for (const QChar c : text.toCaseFolded().normalized(QString::NormalizationForm_D)) {
-    if (c.category() != QChar::Mark_NonSpacing) folded += c;
-  }
-  return folded;
-}
+// Text as the chooser compares it: as the journal's search does.
+QString Folded(const QString& text) { return ToQString(FoldForSearch(ToBytes(text))); }
 
 bool IsNumber(const QString& word) {
   return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
